@@ -1,0 +1,6 @@
+#pragma once
+
+#include "core/controls.h"
+
+// The alarm panel beside the character.
+struct AlarmBoxModel : PanelModel {};

@@ -1,0 +1,6 @@
+#pragma once
+
+struct Mascot;
+
+// Announces the full hour.
+void announceHour(Mascot& m);

@@ -1,0 +1,80 @@
+#include "ui/form1.h"
+
+#include "core/main_tick.h"
+#include "core/mascot.h"
+#include "core/startup.h"
+
+#include <QBitmap>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QRegion>
+
+namespace {
+constexpr int kTickMs = 16;
+} // namespace
+
+Form1::Form1(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
+    setWindowTitle(QStringLiteral("sanpo"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
+    Form_Load(m_);
+    // Until the first frame is drawn the window has nothing to show.
+    resize(1, 1);
+    setMask(QRegion(0, 0, 1, 1));
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(kTickMs);
+    connect(&timer_, &QTimer::timeout, this, &Form1::tick);
+    timer_.start();
+}
+
+void Form1::tick() {
+    Timer1_Timer(m_);
+    sync();
+}
+
+void Form1::sync() {
+    const Sprite& sprite = m_.sprite;
+    if (sprite.image.isNull()) {
+        emit synced();
+        return;
+    }
+    if (size() != sprite.image.size()) {
+        resize(sprite.image.size());
+    }
+    if (pos() != QPoint(sprite.x, sprite.y)) {
+        move(sprite.x, sprite.y);
+    }
+    if (shapedVersion_ != sprite.shapeVersion) {
+        shapedVersion_ = sprite.shapeVersion;
+        setMask(QBitmap::fromImage(sprite.image.createAlphaMask()));
+    }
+    if (paintedVersion_ != sprite.version) {
+        paintedVersion_ = sprite.version;
+        update();
+    }
+    if (!isVisible()) {
+        show();
+    }
+    emit synced();
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, m_.sprite.image);
+    if (!firstFrameLogged_ && qEnvironmentVariableIsSet("SANPO_LOG_FIRST_FRAME")) {
+        firstFrameLogged_ = true;
+        qInfo("sanpo: first frame at %lld ms since epoch",
+              static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+    }
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        Form_KeyDown(m_, kKeyEscape, 0);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

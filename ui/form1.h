@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+struct Mascot;
+
+// The character's own window: frameless, above other windows, no taskbar
+// entry, shaped to the drawn figure so the desktop around it stays usable.
+// It mirrors the core's sprite and forwards keys and the mouse to the core.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(Mascot& m, QWidget* parent = nullptr);
+
+    // Brings the window in line with the core's state after ticks or events;
+    // sends nothing to the window system when nothing visible changed.
+    void sync();
+
+signals:
+    // Emitted after every sync, for the windows that follow the character.
+    void synced();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void tick();
+
+    Mascot& m_;
+    QTimer timer_;
+    quint64 paintedVersion_ = 0;
+    quint64 shapedVersion_ = 0;
+    bool firstFrameLogged_ = false;
+};

@@ -1,0 +1,31 @@
+#include "core/mascot.h"
+#include "ui/form1.h"
+#include "ui/qt_platform.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    const bool hasX = qEnvironmentVariableIsSet("DISPLAY");
+    const bool hasWayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    if (!hasX && !hasWayland && !platformChosen) {
+        std::fputs("sanpo needs a graphical session: start it from a desktop (no DISPLAY is set).\n",
+                   stderr);
+        return 2;
+    }
+    // The mascot places its windows itself and stays on top, which Wayland
+    // clients cannot do; XWayland can.
+    if (hasWayland && hasX && !platformChosen) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("sanpo"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtPlatform platform;
+    Mascot mascot(platform);
+    Form1 form(mascot);
+    return QApplication::exec();
+}
