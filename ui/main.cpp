@@ -27,5 +27,7 @@ int main(int argc, char* argv[]) {
     QtPlatform platform;
     Mascot mascot(platform);
     Form1 form(mascot);
+    // Windows that mirror other parts of the mascot follow the character's
+    // window: they sync after it on every tick.
     return QApplication::exec();
 }
