@@ -172,11 +172,18 @@ bool JouhouHozon(Mascot& m) {
         }
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a disk that fills up shows as a short write here; a
+    // buffered flush inside commit() can lose that and replace the old file
+    // with a truncated one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return false;
     }
     const QByteArray bytes = encodeDataFile(m.st);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
         return false;
     }
     m.backupBeforeSave = false;
