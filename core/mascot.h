@@ -37,4 +37,5 @@ struct Mascot {
     // Run control that is not part of the record above.
     bool stateReady = false;      // the state holds loaded or first-run values: quitting may save
     bool backupBeforeSave = false; // the load found damage: keep a copy before replacing the file
+    int introductionStep = 0;      // the introduction's step now waiting for its click
 };

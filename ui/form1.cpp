@@ -1,16 +1,39 @@
 #include "ui/form1.h"
 
+#include "core/dragging.h"
 #include "core/main_tick.h"
 #include "core/mascot.h"
 #include "core/startup.h"
 
 #include <QBitmap>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 
 namespace {
 constexpr int kTickMs = 16;
+
+int buttonCode(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return MouseButton::Left;
+    case Qt::RightButton: return MouseButton::Right;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+int shiftCode(Qt::KeyboardModifiers mods) {
+    return (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
+           (mods & Qt::AltModifier ? 4 : 0);
+}
+
+// The core works in screen twips: a drag keeps its meaning while the window
+// moves under the pointer.
+QPoint twips(const QMouseEvent* e) {
+    const QPoint p = e->globalPosition().toPoint();
+    return {p.x() * kTwipsPerPixel, p.y() * kTwipsPerPixel};
+}
 } // namespace
 
 Form1::Form1(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
@@ -77,4 +100,24 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    // A click gives the character the keyboard, so Esc works.
+    activateWindow();
+    setFocus(Qt::MouseFocusReason);
+    const QPoint t = twips(event);
+    Form_MouseDown(m_, buttonCode(event->button()), shiftCode(event->modifiers()), t.x(), t.y());
+    sync();
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint t = twips(event);
+    Form_MouseMove(m_, buttonCode(event->button()), shiftCode(event->modifiers()), t.x(), t.y());
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint t = twips(event);
+    Form_MouseUp(m_, buttonCode(event->button()), shiftCode(event->modifiers()), t.x(), t.y());
+    sync();
 }
