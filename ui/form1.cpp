@@ -2,6 +2,7 @@
 
 #include "core/dragging.h"
 #include "core/main_tick.h"
+#include "core/pace.h"
 #include "core/mascot.h"
 #include "core/startup.h"
 
@@ -12,7 +13,9 @@
 #include <QRegion>
 
 namespace {
-constexpr int kTickMs = 16;
+// After a stall (a suspended laptop) the ticks of the lost time are not
+// replayed; a short delay is caught up.
+constexpr int kMaxCatchUpTicks = 2 * kMaxBatchTicks;
 
 int buttonCode(Qt::MouseButton b) {
     switch (b) {
@@ -47,14 +50,34 @@ Form1::Form1(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
     resize(1, 1);
     setMask(QRegion(0, 0, 1, 1));
     timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(kTickMs);
-    connect(&timer_, &QTimer::timeout, this, &Form1::tick);
-    timer_.start();
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, &Form1::wake);
+    clock_.start();
+    nextTickAt_ = 0;
+    timer_.start(0);
 }
 
-void Form1::tick() {
-    Timer1_Timer(m_);
+void Form1::wake() {
+    const qint64 now = clock_.elapsed();
+    for (int ran = 0; nextTickAt_ <= now && ran < kMaxCatchUpTicks; ++ran) {
+        Timer1_Timer(m_);
+        nextTickAt_ += kTickMs;
+    }
+    if (nextTickAt_ <= now) {
+        nextTickAt_ = now + kTickMs;
+    }
     sync();
+    scheduleWake();
+}
+
+void Form1::scheduleWake() {
+    const int due = ticksUntilVisibleChange(m_, QTime::currentTime());
+    const qint64 wakeAt = nextTickAt_ + qint64(due - 1) * kTickMs;
+    timer_.start(static_cast<int>(std::max<qint64>(0, wakeAt - clock_.elapsed())));
+}
+
+void Form1::wakeOnNextTick() {
+    timer_.start(static_cast<int>(std::max<qint64>(0, nextTickAt_ - clock_.elapsed())));
 }
 
 void Form1::sync() {
@@ -109,6 +132,7 @@ void Form1::mousePressEvent(QMouseEvent* event) {
     const QPoint t = twips(event);
     Form_MouseDown(m_, buttonCode(event->button()), shiftCode(event->modifiers()), t.x(), t.y());
     sync();
+    wakeOnNextTick();
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
@@ -120,4 +144,5 @@ void Form1::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint t = twips(event);
     Form_MouseUp(m_, buttonCode(event->button()), shiftCode(event->modifiers()), t.x(), t.y());
     sync();
+    wakeOnNextTick();
 }

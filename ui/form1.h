@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,10 +30,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void tick();
+    // Runs the ticks that fell due, mirrors the result, and sleeps until the
+    // next tick that may change what is shown.
+    void wake();
+    void scheduleWake();
+    // After user input: run the next tick on time.
+    void wakeOnNextTick();
 
     Mascot& m_;
     QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 nextTickAt_ = 0; // ms on clock_
     quint64 paintedVersion_ = 0;
     quint64 shapedVersion_ = 0;
     bool firstFrameLogged_ = false;
