@@ -110,11 +110,6 @@ void Form1::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(0, 0, m_.sprite.image);
-    if (!firstFrameLogged_ && qEnvironmentVariableIsSet("SANPO_LOG_FIRST_FRAME")) {
-        firstFrameLogged_ = true;
-        qInfo("sanpo: first frame at %lld ms since epoch",
-              static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
-    }
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {

@@ -43,5 +43,4 @@ private:
     qint64 nextTickAt_ = 0; // ms on clock_
     quint64 paintedVersion_ = 0;
     quint64 shapedVersion_ = 0;
-    bool firstFrameLogged_ = false;
 };
