@@ -106,7 +106,7 @@ def main():
         # line every minute.
         data_file(os.path.join(work, "jouhou.mrdt"), 1)
         results.append(measure("sanpo walking", [sanpo], seconds, 2, work))
-        results.append(measure("oneko", ["oneko"], seconds, 2))
+        results.append(measure("oneko", [shutil.which("oneko") or "/usr/games/oneko"], seconds, 2))
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
