@@ -33,30 +33,28 @@ TEST(MoodTalkTable, EveryEntryHoldsADistinctLine) {
 }
 
 TEST(MoodTalkTable, PoliteCharactersShareTheirLines) {
-    const QStringList low{QStringLiteral("・・・・。"),      QStringLiteral("今、忙しいです。"),
-                          QStringLiteral("元気ですか？"),    QStringLiteral("少し疲れましたね。"),
-                          QStringLiteral("眠いですね。"),    QStringLiteral("お疲れ様です。"),
-                          QStringLiteral("楽しんでますか？"),
-                          QStringLiteral("イマイチ気持ちが盛り上がりませんね。")};
+    const QStringList low{
+        QStringLiteral("・・・・。"),       QStringLiteral("今、忙しいです。"),
+        QStringLiteral("元気ですか？"),     QStringLiteral("少し疲れましたね。"),
+        QStringLiteral("眠いですね。"),     QStringLiteral("お疲れ様です。"),
+        QStringLiteral("楽しんでますか？"), QStringLiteral("イマイチ気持ちが盛り上がりませんね。")};
     EXPECT_EQ(row(0, 0), low);
     const QStringList ordinary = row(0, 1);
     EXPECT_EQ(ordinary.mid(0, 4),
               (QStringList{QStringLiteral("どうしました？"), QStringLiteral("何かありましたか？"),
                            QStringLiteral("元気ですか？"),
                            QStringLiteral("機嫌によって私の話す内容が変わるんですよ。")}));
-    EXPECT_EQ(ordinary.mid(5),
-              (QStringList{QStringLiteral("今は普通の気分です。"), QStringLiteral("楽しんでますか？"),
-                           QStringLiteral("起動毎に機嫌は変わります。")}));
+    EXPECT_EQ(ordinary.mid(5), (QStringList{QStringLiteral("今は普通の気分です。"),
+                                            QStringLiteral("楽しんでますか？"),
+                                            QStringLiteral("起動毎に機嫌は変わります。")}));
     const QStringList good = row(0, 2);
-    EXPECT_EQ(good.mid(0, 4),
-              (QStringList{QStringLiteral("何かしましょうか？"),
-                           QStringLiteral("お手伝いすることありませんか？"),
-                           QStringLiteral("私は元気ですよ。"),
-                           QStringLiteral("今はとても機嫌が良いです。")}));
-    EXPECT_EQ(good.mid(5),
-              (QStringList{QStringLiteral("とっても楽しいです。"),
-                           QStringLiteral("ここにいられて嬉しいです。"),
-                           QStringLiteral("遊びに行きたいですね。")}));
+    EXPECT_EQ(good.mid(0, 4), (QStringList{QStringLiteral("何かしましょうか？"),
+                                           QStringLiteral("お手伝いすることありませんか？"),
+                                           QStringLiteral("私は元気ですよ。"),
+                                           QStringLiteral("今はとても機嫌が良いです。")}));
+    EXPECT_EQ(good.mid(5), (QStringList{QStringLiteral("とっても楽しいです。"),
+                                        QStringLiteral("ここにいられて嬉しいです。"),
+                                        QStringLiteral("遊びに行きたいですね。")}));
     for (int mood = 0; mood < kMoodCount; ++mood) {
         EXPECT_EQ(row(3, mood), row(0, mood));
         EXPECT_EQ(row(11, mood), row(0, mood));
