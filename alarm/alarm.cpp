@@ -1,7 +1,14 @@
 #include "alarm/alarm.h"
 
 #include "core/mascot.h"
+#include "speech/hanasu.h"
 
-void alarmRings(Mascot& /*m*/) {
-    // The alarm's lines arrive with the characters' phrase tables.
+namespace {
+constexpr int kAlarmLineSeconds = 5;
+} // namespace
+
+void alarmRings(Mascot& m) {
+    Hanasu(m, m.st.masterName + QStringLiteral("さん、"), 0, 0, QString(), 0, 0);
+    Hanasu(m, QStringLiteral("時間になりました。"), 0, 0, QStringLiteral("alarm.wav"),
+           kAlarmLineSeconds, 0);
 }

@@ -1,4 +1,5 @@
 #include "core/mascot.h"
+#include "ui/alarm_box_window.h"
 #include "ui/form1.h"
 #include "ui/qt_platform.h"
 
@@ -29,5 +30,7 @@ int main(int argc, char* argv[]) {
     Form1 form(mascot);
     // Windows that mirror other parts of the mascot follow the character's
     // window: they sync after it on every tick.
+    AlarmBoxWindow alarmBox(mascot);
+    QObject::connect(&form, &Form1::synced, &alarmBox, &AlarmBoxWindow::sync);
     return QApplication::exec();
 }
