@@ -1,5 +1,6 @@
 #include "settings/choice_menu.h"
 
+#include "alarm/alarm_box.h"
 #include "core/mascot.h"
 #include "core/startup.h"
 #include "settings/menu_phrases.h"
@@ -111,10 +112,7 @@ void runAction(Mascot& m, int code) {
         return;
     case ActionCode::Feeds: openFeeds(m); return;
     case ActionCode::Talk: talk(m); return;
-    case ActionCode::Alarm:
-        HanasuKesu(m);
-        // The alarm panel opens here once it exists.
-        return;
+    case ActionCode::Alarm: AlarmHiraku(m); return;
     default: break;
     }
     if (code > ActionCode::OpenArticle && code <= ActionCode::OpenArticle + kArticleSlots) {

@@ -189,3 +189,16 @@ TEST_F(ChoiceMenuTest, CloseAndTalkChoicesFreeTheCharacter) {
 }
 
 } // namespace
+
+namespace {
+TEST_F(ChoiceMenuTest, AlarmChoiceOpensTheAlarmPanel) {
+    rightClick();
+    choose(QStringLiteral("アラーム"));
+    EXPECT_EQ(m.st.balloonShown, 0);
+    EXPECT_EQ(m.st.panelMode, PanelMode::Alarm);
+    EXPECT_TRUE(m.AlarmBox.visible);
+    rightClick();
+    EXPECT_FALSE(m.AlarmBox.visible);
+    EXPECT_EQ(m.st.panelMode, PanelMode::None);
+}
+} // namespace
