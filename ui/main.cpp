@@ -1,4 +1,5 @@
 #include "core/mascot.h"
+#include "ui/balloon_window.h"
 #include "ui/form1.h"
 #include "ui/qt_platform.h"
 
@@ -29,5 +30,7 @@ int main(int argc, char* argv[]) {
     Form1 form(mascot);
     // Windows that mirror other parts of the mascot follow the character's
     // window: they sync after it on every tick.
+    BalloonWindow balloon(mascot, &form);
+    QObject::connect(&form, &Form1::synced, &balloon, &BalloonWindow::sync);
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "ui/qt_platform.h"
 
+#include "ui/effect_channel.h"
 #include "ui/sound_player.h"
 
 #include <QApplication>
@@ -13,23 +14,33 @@ constexpr int kTransferTimeoutMs = 15000;
 constexpr qint64 kMaxBodyBytes = 8 * 1024 * 1024;
 } // namespace
 
-QtPlatform::QtPlatform() : sounds_(std::make_unique<SoundPlayer>()) {}
+QtPlatform::QtPlatform() : sounds_(std::make_unique<SoundPlayer>(&EffectChannel::make)) {}
 QtPlatform::~QtPlatform() = default;
 
-QDateTime QtPlatform::now() const { return QDateTime::currentDateTime(); }
+QDateTime QtPlatform::now() const {
+    return QDateTime::currentDateTime();
+}
 
 QSize QtPlatform::screenSize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->size() : QSize(1280, 800);
 }
 
-void QtPlatform::seedRandom(quint32 seed) { rng_.seed(seed); }
+void QtPlatform::seedRandom(quint32 seed) {
+    rng_.seed(seed);
+}
 
-double QtPlatform::random() { return uniform_(rng_); }
+double QtPlatform::random() {
+    return uniform_(rng_);
+}
 
-void QtPlatform::playSound(const QString& source) { sounds_->play(source); }
+void QtPlatform::playSound(const QString& source) {
+    sounds_->play(source);
+}
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep() {
+    QApplication::beep();
+}
 
 bool QtPlatform::startProgram(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);
@@ -44,7 +55,8 @@ void QtPlatform::fetch(const QString& url, FetchDone done) {
     }
     QNetworkRequest request(address);
     request.setTransferTimeout(kTransferTimeoutMs);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("sanpo/0.1 (desktop mascot)"));
+    request.setHeader(QNetworkRequest::UserAgentHeader,
+                      QStringLiteral("sanpo/0.1 (desktop mascot)"));
     QNetworkReply* reply = network_.get(request);
     auto tooLong = std::make_shared<bool>(false);
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
