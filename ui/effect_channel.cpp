@@ -28,17 +28,14 @@ void EffectChannel::play() {
         // Without a device Qt would make the effect and play nothing; asking
         // first keeps that silent and lets a device plugged in later work.
         if (QMediaDevices::defaultAudioOutput().isNull()) {
-            report("there is no sound device");
+            reportNoDevice();
             return;
         }
+        // A file that cannot be read or decoded ends in the Error status,
+        // which Qt reports once on standard error itself; plays after that
+        // stay silent.
         effect_ = std::make_unique<QSoundEffect>();
-        QSoundEffect* effect = effect_.get();
-        QObject::connect(effect, &QSoundEffect::statusChanged, effect, [this, effect] {
-            if (effect->status() == QSoundEffect::Error) {
-                report("the file cannot be read or decoded");
-            }
-        });
-        effect->setSource(urlOf(source_));
+        effect_->setSource(urlOf(source_));
     }
     effect_->play();
 }
@@ -47,10 +44,11 @@ std::unique_ptr<SoundChannel> EffectChannel::make(const QString& source) {
     return std::make_unique<EffectChannel>(source);
 }
 
-void EffectChannel::report(const char* reason) {
+void EffectChannel::reportNoDevice() {
     if (reported_) {
         return;
     }
     reported_ = true;
-    std::fprintf(stderr, "sanpo: the sound %s stays silent: %s\n", qUtf8Printable(source_), reason);
+    std::fprintf(stderr, "sanpo: the sound %s stays silent: there is no sound device\n",
+                 qUtf8Printable(source_));
 }

@@ -9,7 +9,7 @@
 // A sound channel on Qt Multimedia. The effect is made at the first play on
 // a machine that has a sound device, and decodes its file in the background;
 // the play starts once that is done. A file that cannot be read or decoded,
-// or a machine without a sound device, stays silent and is reported once on
+// or a machine without a sound device, stays silent with one line on
 // standard error.
 class EffectChannel : public SoundChannel {
 public:
@@ -22,7 +22,7 @@ public:
     static std::unique_ptr<SoundChannel> make(const QString& source);
 
 private:
-    void report(const char* reason);
+    void reportNoDevice();
 
     QString source_;
     std::unique_ptr<QSoundEffect> effect_;
