@@ -17,30 +17,20 @@ constexpr qint64 kMaxBodyBytes = 8 * 1024 * 1024;
 QtPlatform::QtPlatform() : sounds_(std::make_unique<SoundPlayer>(&EffectChannel::make)) {}
 QtPlatform::~QtPlatform() = default;
 
-QDateTime QtPlatform::now() const {
-    return QDateTime::currentDateTime();
-}
+QDateTime QtPlatform::now() const { return QDateTime::currentDateTime(); }
 
 QSize QtPlatform::screenSize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->size() : QSize(1280, 800);
 }
 
-void QtPlatform::seedRandom(quint32 seed) {
-    rng_.seed(seed);
-}
+void QtPlatform::seedRandom(quint32 seed) { rng_.seed(seed); }
 
-double QtPlatform::random() {
-    return uniform_(rng_);
-}
+double QtPlatform::random() { return uniform_(rng_); }
 
-void QtPlatform::playSound(const QString& source) {
-    sounds_->play(source);
-}
+void QtPlatform::playSound(const QString& source) { sounds_->play(source); }
 
-void QtPlatform::beep() {
-    QApplication::beep();
-}
+void QtPlatform::beep() { QApplication::beep(); }
 
 bool QtPlatform::startProgram(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);
@@ -55,8 +45,7 @@ void QtPlatform::fetch(const QString& url, FetchDone done) {
     }
     QNetworkRequest request(address);
     request.setTransferTimeout(kTransferTimeoutMs);
-    request.setHeader(QNetworkRequest::UserAgentHeader,
-                      QStringLiteral("sanpo/0.1 (desktop mascot)"));
+    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("sanpo/0.1 (desktop mascot)"));
     QNetworkReply* reply = network_.get(request);
     auto tooLong = std::make_shared<bool>(false);
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
