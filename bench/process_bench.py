@@ -97,7 +97,7 @@ def measure(name, argv, seconds, settle, workdir=None, setup=None):
 
 
 def main():
-    sanpo = sys.argv[1]
+    sanpo = os.path.abspath(sys.argv[1])
     seconds = float(sys.argv[2]) if len(sys.argv) > 2 else 60
     results = []
     work = tempfile.mkdtemp(prefix="sanpo-bench-")

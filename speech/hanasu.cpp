@@ -4,6 +4,8 @@
 #include "core/mascot.h"
 #include "speech/sound_source.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int kTextLeft = 90;
 constexpr int kTextTop = 120;
@@ -27,8 +29,14 @@ void Hanasu(Mascot& m, const QString& text, int width, int height, const QString
         OtoNare(m, sound);
     }
 
-    const int w = width == 0 ? kDefaultBalloonWidth : width;
-    const int h = height == 0 ? kDefaultBalloonHeight : height;
+    int w = width == 0 ? kDefaultBalloonWidth : width;
+    int h = height == 0 ? kDefaultBalloonHeight : height;
+    // A line added under a menu must not shrink the balloon: the choices
+    // keep their places, and a smaller balloon would cut them off.
+    if (choices <= 0 && box.Sentaku[0].visible) {
+        w = std::max(w, box.geometry.width);
+        h = std::max(h, box.geometry.height);
+    }
     box.geometry.width = w;
     box.geometry.height = h;
 
@@ -75,6 +83,7 @@ void HanasuKesu(Mascot& m) {
     }
     for (LabelModel& choice : box.Sentaku) {
         choice.visible = false;
+        choice.caption.clear();
     }
     st.balloonSeconds = 0;
     st.balloonShown = 0;

@@ -1,5 +1,6 @@
 #include "core/mascot.h"
 #include "ui/alarm_box_window.h"
+#include "ui/balloon_window.h"
 #include "ui/form1.h"
 #include "ui/qt_platform.h"
 
@@ -32,5 +33,7 @@ int main(int argc, char* argv[]) {
     // window: they sync after it on every tick.
     AlarmBoxWindow alarmBox(mascot);
     QObject::connect(&form, &Form1::synced, &alarmBox, &AlarmBoxWindow::sync);
+    BalloonWindow balloon(mascot, &form);
+    QObject::connect(&form, &Form1::synced, &balloon, &BalloonWindow::sync);
     return QApplication::exec();
 }

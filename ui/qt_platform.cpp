@@ -1,5 +1,6 @@
 #include "ui/qt_platform.h"
 
+#include "ui/effect_channel.h"
 #include "ui/sound_player.h"
 
 #include <QApplication>
@@ -13,7 +14,7 @@ constexpr int kTransferTimeoutMs = 15000;
 constexpr qint64 kMaxBodyBytes = 8 * 1024 * 1024;
 } // namespace
 
-QtPlatform::QtPlatform() : sounds_(std::make_unique<SoundPlayer>()) {}
+QtPlatform::QtPlatform() : sounds_(std::make_unique<SoundPlayer>(&EffectChannel::make)) {}
 QtPlatform::~QtPlatform() = default;
 
 QDateTime QtPlatform::now() const { return QDateTime::currentDateTime(); }

@@ -1,18 +1,16 @@
 #include "ui/sound_player.h"
 
-#include <QSoundEffect>
-#include <QUrl>
-
-SoundPlayer::SoundPlayer() = default;
+SoundPlayer::SoundPlayer(SoundChannelFactory makeChannel) : makeChannel_(std::move(makeChannel)) {}
 SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::play(const QString& source) {
-    auto& effect = effects_[source];
-    if (!effect) {
-        effect = std::make_shared<QSoundEffect>();
-        effect->setSource(source.startsWith(u':') ? QUrl(QStringLiteral("qrc") + source)
-                                                  : QUrl::fromLocalFile(source));
+    std::unique_ptr<SoundChannel>& channel = channels_[source];
+    if (!channel) {
+        channel = makeChannel_(source);
+        if (!channel) {
+            return;
+        }
     }
-    effect->stop();
-    effect->play();
+    channel->stop();
+    channel->play();
 }

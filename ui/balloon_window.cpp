@@ -1,0 +1,121 @@
+#include "ui/balloon_window.h"
+
+#include "core/mascot.h"
+#include "settings/choice_menu.h"
+#include "ui/balloon_labels.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kCornerRadius = 7; // pixels
+
+// A rounded rectangle built from whole-pixel rows, so that the window's
+// shape and the painted balloon are exactly the same pixels.
+QRegion roundedRows(QRect r, int radius) {
+    radius = std::min({radius, r.width() / 2, r.height() / 2});
+    QRegion region(r.adjusted(0, radius, 0, -radius));
+    for (int row = 0; row < radius; ++row) {
+        const double dy = radius - row - 0.5;
+        const int inset =
+            static_cast<int>(std::lround(radius - std::sqrt(radius * radius - dy * dy)));
+        const int width = r.width() - 2 * inset;
+        region += QRect(r.left() + inset, r.top() + row, width, 1);
+        region += QRect(r.left() + inset, r.bottom() - row, width, 1);
+    }
+    return region;
+}
+
+} // namespace
+
+BalloonWindow::ChoiceHandlers BalloonWindow::coreHandlers() {
+    return {&Sentaku_MouseMove, &Sentaku_MouseDown};
+}
+
+BalloonWindow::BalloonWindow(Mascot& m, QWidget* parent)
+    : BalloonWindow(m, coreHandlers(), parent) {}
+
+BalloonWindow::BalloonWindow(Mascot& m, ChoiceHandlers handlers, QWidget* parent)
+    : QWidget(parent), m_(m), handlers_(std::move(handlers)), text_(new BalloonText(this)) {
+    setObjectName(QStringLiteral("HanasuBox"));
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
+                   Qt::WindowDoesNotAcceptFocus);
+    setWindowTitle(QStringLiteral("sanpo"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_X11DoNotAcceptFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    for (int i = 0; i < kChoiceLabels; ++i) {
+        auto* choice = new ChoiceLabel(i, this);
+        connect(choice, &ChoiceLabel::hovered, this, &BalloonWindow::choiceMoved);
+        connect(choice, &ChoiceLabel::pressed, this, &BalloonWindow::choicePressed);
+        choices_[static_cast<std::size_t>(i)] = choice;
+    }
+}
+
+BalloonWindow::~BalloonWindow() = default;
+
+QRegion BalloonWindow::outline(QSize size) {
+    return roundedRows(QRect(QPoint(0, 0), size), kCornerRadius);
+}
+
+void BalloonWindow::sync() {
+    const HanasuBoxModel& box = m_.HanasuBox;
+    if (!box.visible) {
+        if (isVisible()) {
+            hide();
+        }
+        return;
+    }
+    const QRect wanted = toPixels(box.geometry);
+    if (!placed_ || placed_->size() != wanted.size()) {
+        resize(wanted.size());
+        outer_ = outline(wanted.size());
+        inner_ = roundedRows(QRect(QPoint(1, 1), wanted.size() - QSize(2, 2)), kCornerRadius - 1);
+        setMask(outer_);
+        update();
+    }
+    if (!placed_ || placed_->topLeft() != wanted.topLeft()) {
+        move(wanted.topLeft());
+    }
+    placed_ = wanted;
+    text_->apply(box.HanasuNaiyo);
+    const QRect textRect = toPixels(box.HanasuNaiyo.geometry);
+    int shown = textRect.height();
+    for (std::size_t i = 0; i < choices_.size(); ++i) {
+        choices_[i]->apply(box.Sentaku[i]);
+        if (box.Sentaku[i].visible) {
+            shown = std::min(shown, toPixels(box.Sentaku[i].geometry).top() - textRect.top());
+        }
+    }
+    text_->setShownHeight(shown);
+    if (!isVisible()) {
+        show();
+        raise();
+    }
+}
+
+void BalloonWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setClipRegion(outer_);
+    p.fillRect(rect(), palette().color(QPalette::WindowText));
+    p.setClipRegion(inner_);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+}
+
+void BalloonWindow::choiceMoved(int index) {
+    if (handlers_.moved) {
+        handlers_.moved(m_, index);
+    }
+    sync();
+}
+
+void BalloonWindow::choicePressed(int index) {
+    if (handlers_.pressed) {
+        handlers_.pressed(m_, index);
+    }
+    sync();
+}

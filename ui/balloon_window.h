@@ -1,0 +1,57 @@
+#pragma once
+
+#include "speech/hanasu_box.h"
+
+#include <QRegion>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+struct Mascot;
+class BalloonText;
+class ChoiceLabel;
+
+// The speech balloon: its own small window beside the character, above it,
+// that mirrors the core's balloon model (HanasuBox) and passes the pointer's
+// moves and presses on the choices to the core. It never takes the keyboard
+// focus.
+class BalloonWindow : public QWidget {
+    Q_OBJECT
+public:
+    // What the window calls when the pointer moves over choice `index` or a
+    // button is pressed on it. The defaults are the core's choice handlers.
+    struct ChoiceHandlers {
+        std::function<void(Mascot&, int)> moved;
+        std::function<void(Mascot&, int)> pressed;
+    };
+    [[nodiscard]] static ChoiceHandlers coreHandlers();
+
+    // `parent` is the character's window: the balloon is kept above it.
+    explicit BalloonWindow(Mascot& m, QWidget* parent = nullptr);
+    BalloonWindow(Mascot& m, ChoiceHandlers handlers, QWidget* parent = nullptr);
+    ~BalloonWindow() override;
+
+    // Brings the window in line with the model; sends nothing to the window
+    // system when the model did not change since the last sync.
+    void sync();
+
+    // The outline of the balloon at `size`: its window shape and what it paints.
+    [[nodiscard]] static QRegion outline(QSize size);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void choiceMoved(int index);
+    void choicePressed(int index);
+
+    Mascot& m_;
+    ChoiceHandlers handlers_;
+    BalloonText* text_;
+    std::array<ChoiceLabel*, kChoiceLabels> choices_{};
+    std::optional<QRect> placed_; // last geometry given to the window system
+    QRegion outer_;
+    QRegion inner_;
+};
