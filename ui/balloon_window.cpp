@@ -118,4 +118,5 @@ void BalloonWindow::choicePressed(int index) {
         handlers_.pressed(m_, index);
     }
     sync();
+    emit choiceMade();
 }

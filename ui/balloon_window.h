@@ -40,6 +40,10 @@ public:
     // The outline of the balloon at `size`: its window shape and what it paints.
     [[nodiscard]] static QRegion outline(QSize size);
 
+signals:
+    // A choice was pressed: what it did may want the next tick at once.
+    void choiceMade();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -18,6 +18,9 @@ public:
     // sends nothing to the window system when nothing visible changed.
     void sync();
 
+    // Runs the next tick on time, after input elsewhere changed the state.
+    void wakeOnNextTick();
+
 signals:
     // Emitted after every sync, for the windows that follow the character.
     void synced();
@@ -34,8 +37,6 @@ private:
     // next tick that may change what is shown.
     void wake();
     void scheduleWake();
-    // After user input: run the next tick on time.
-    void wakeOnNextTick();
 
     Mascot& m_;
     QTimer timer_;

@@ -35,5 +35,6 @@ int main(int argc, char* argv[]) {
     QObject::connect(&form, &Form1::synced, &alarmBox, &AlarmBoxWindow::sync);
     BalloonWindow balloon(mascot, &form);
     QObject::connect(&form, &Form1::synced, &balloon, &BalloonWindow::sync);
+    QObject::connect(&balloon, &BalloonWindow::choiceMade, &form, &Form1::wakeOnNextTick);
     return QApplication::exec();
 }

@@ -17,7 +17,17 @@ constexpr qint64 kMaxBodyBytes = 8 * 1024 * 1024;
 QtPlatform::QtPlatform() : sounds_(std::make_unique<SoundPlayer>(&EffectChannel::make)) {}
 QtPlatform::~QtPlatform() = default;
 
-QDateTime QtPlatform::now() const { return QDateTime::currentDateTime(); }
+QDateTime QtPlatform::now() const {
+    // The tick reads the clock several times every 16 ms; asking the time zone
+    // each time stats /etc/localtime. The offset only changes on a minute.
+    const qint64 ms = QDateTime::currentMSecsSinceEpoch();
+    const qint64 minute = ms / 60000;
+    if (minute != offsetMinute_) {
+        offsetMinute_ = minute;
+        offsetSeconds_ = QDateTime::fromMSecsSinceEpoch(ms).offsetFromUtc();
+    }
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, offsetSeconds_);
+}
 
 QSize QtPlatform::screenSize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -27,6 +27,8 @@ public:
     void quit() override;
 
 private:
+    mutable qint64 offsetMinute_ = -1;
+    mutable int offsetSeconds_ = 0;
     std::mt19937 rng_;
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};
     std::unique_ptr<SoundPlayer> sounds_;
