@@ -3,6 +3,7 @@
 #include "core/mascot.h"
 #include "settings/choice_menu.h"
 #include "ui/balloon_labels.h"
+#include "ui/window_mover.h"
 
 #include <QPainter>
 
@@ -79,7 +80,11 @@ void BalloonWindow::sync() {
         update();
     }
     if (!placed_ || placed_->topLeft() != wanted.topLeft()) {
-        move(wanted.topLeft());
+        if (mover_) {
+            mover_->move(*this, wanted.topLeft());
+        } else {
+            move(wanted.topLeft());
+        }
     }
     placed_ = wanted;
     text_->apply(box.HanasuNaiyo);

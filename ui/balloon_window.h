@@ -10,6 +10,7 @@
 #include <optional>
 
 struct Mascot;
+class WindowMover;
 class BalloonText;
 class ChoiceLabel;
 
@@ -37,6 +38,9 @@ public:
     // system when the model did not change since the last sync.
     void sync();
 
+    // Moves the window through `mover` from now on (it must outlive this).
+    void setMover(WindowMover* mover) { mover_ = mover; }
+
     // The outline of the balloon at `size`: its window shape and what it paints.
     [[nodiscard]] static QRegion outline(QSize size);
 
@@ -52,6 +56,7 @@ private:
     void choicePressed(int index);
 
     Mascot& m_;
+    WindowMover* mover_ = nullptr;
     ChoiceHandlers handlers_;
     BalloonText* text_;
     std::array<ChoiceLabel*, kChoiceLabels> choices_{};

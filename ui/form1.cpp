@@ -5,6 +5,7 @@
 #include "core/pace.h"
 #include "core/mascot.h"
 #include "core/startup.h"
+#include "ui/window_mover.h"
 
 #include <QBitmap>
 #include <QKeyEvent>
@@ -71,7 +72,7 @@ void Form1::wake() {
 }
 
 void Form1::scheduleWake() {
-    const int due = ticksUntilVisibleChange(m_, QTime::currentTime());
+    const int due = ticksUntilVisibleChange(m_, m_.platform.now().time());
     const qint64 wakeAt = nextTickAt_ + qint64(due - 1) * kTickMs;
     timer_.start(static_cast<int>(std::max<qint64>(0, wakeAt - clock_.elapsed())));
 }
@@ -89,8 +90,10 @@ void Form1::sync() {
     if (size() != sprite.image.size()) {
         resize(sprite.image.size());
     }
-    if (pos() != QPoint(sprite.x, sprite.y)) {
-        move(sprite.x, sprite.y);
+    const QPoint at(sprite.x, sprite.y);
+    if (placedAt_ != at) {
+        placedAt_ = at;
+        mover_.move(*this, at);
     }
     if (shapedVersion_ != sprite.shapeVersion) {
         shapedVersion_ = sprite.shapeVersion;

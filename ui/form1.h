@@ -1,8 +1,13 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPoint>
 #include <QTimer>
 #include <QWidget>
+
+#include <optional>
+
+#include "ui/window_mover.h"
 
 struct Mascot;
 
@@ -17,6 +22,9 @@ public:
     // Brings the window in line with the core's state after ticks or events;
     // sends nothing to the window system when nothing visible changed.
     void sync();
+
+    // Moves this window and those that follow it.
+    [[nodiscard]] WindowMover& mover() { return mover_; }
 
     // Runs the next tick on time, after input elsewhere changed the state.
     void wakeOnNextTick();
@@ -39,9 +47,11 @@ private:
     void scheduleWake();
 
     Mascot& m_;
+    WindowMover mover_;
     QTimer timer_;
     QElapsedTimer clock_;
     qint64 nextTickAt_ = 0; // ms on clock_
+    std::optional<QPoint> placedAt_; // where the window was last sent
     quint64 paintedVersion_ = 0;
     quint64 shapedVersion_ = 0;
 };

@@ -106,19 +106,13 @@ void Byouga(Mascot& m) {
     const int leftRow = drawLeftEye ? eyeRow(m, true) : -1;
     const int rightRow = drawRightEye ? eyeRow(m, false) : -1;
 
-    // The frame covers the body and whatever eyes and mouth are drawn, which
-    // at small scales may stand outside the body.
-    QRect bounds(0, 0, s.bodyW, s.bodyH);
-    if (drawLeftEye) {
-        bounds |= QRect(leftOffset, bob, s.eyeW, s.eyeH);
-    }
-    if (drawRightEye) {
-        bounds |= QRect(rightOffset, bob, s.eyeW, s.eyeH);
-    }
+    // The frame covers everything any pose may draw: the body, the eyes at
+    // every offset and bob (at small scales they stand outside the body), the
+    // mouth. One size for all poses, so walking never resizes the window.
+    const int widestEye = st.charIndex == 1 ? 41 : 40;
+    const QRect bounds = QRect(0, 0, s.bodyW, s.bodyH) | QRect(0, 0, widestEye + s.eyeW, s.eyeH + 1) |
+                         QRect(28, 64, 24, 3);
     const bool mouth = st.facing != 2 && st.mood >= 0 && st.mood <= 2;
-    if (mouth) {
-        bounds |= QRect(28, 64 + bob, 24, 2);
-    }
 
     Sprite& sprite = m.sprite;
     sprite.x = st.posX + bounds.left();

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPoint>
+
+#include <memory>
+
+class QWidget;
+class MoveEchoFilter;
+
+// Moves frameless top-level windows (screen pixels).
+//
+// On X11 a move is one ConfigureWindow request, and the server's answer (a
+// ConfigureNotify that only reports the position we asked for) is kept away
+// from Qt: for each such notification Qt asks the server four questions and
+// waits for every answer, and the character moves several times a second
+// all day long. Qt's idea of the window's position then lags, which nothing
+// here uses: mouse events carry screen coordinates. Elsewhere, or before a
+// window is shown, it is QWidget::move().
+class WindowMover {
+public:
+    WindowMover();
+    ~WindowMover();
+    WindowMover(const WindowMover&) = delete;
+    WindowMover& operator=(const WindowMover&) = delete;
+
+    void move(QWidget& window, QPoint topLeft);
+
+private:
+    std::unique_ptr<MoveEchoFilter> filter_; // null when not on X11
+};
