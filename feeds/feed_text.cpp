@@ -1,34 +1,13 @@
 #include "feeds/feed_text.h"
 
+#include "feeds/html_entities.h"
+
 #include <algorithm>
-#include <array>
 #include <optional>
-#include <utility>
 
 namespace {
 
-// Named references that real feeds use, sorted by name for the lookup.
-constexpr std::array<std::pair<QStringView, char32_t>, 31> kNamedEntities{{
-    {u"amp", U'&'},         {u"apos", U'\''},       {u"bull", U'\u2022'},  {u"copy", U'\u00A9'},
-    {u"deg", U'\u00B0'},    {u"divide", U'\u00F7'}, {u"euro", U'\u20AC'},  {u"gt", U'>'},
-    {u"hearts", U'\u2665'}, {u"hellip", U'\u2026'}, {u"laquo", U'\u00AB'}, {u"larr", U'\u2190'},
-    {u"ldquo", U'\u201C'},  {u"lsaquo", U'\u2039'}, {u"lsquo", U'\u2018'}, {u"lt", U'<'},
-    {u"mdash", U'\u2014'},  {u"middot", U'\u00B7'}, {u"nbsp", U'\u00A0'},  {u"ndash", U'\u2013'},
-    {u"quot", U'"'},        {u"raquo", U'\u00BB'},  {u"rarr", U'\u2192'},  {u"rdquo", U'\u201D'},
-    {u"reg", U'\u00AE'},    {u"rsaquo", U'\u203A'}, {u"rsquo", U'\u2019'}, {u"sect", U'\u00A7'},
-    {u"times", U'\u00D7'},  {u"trade", U'\u2122'},  {u"yen", U'\u00A5'},
-}};
-
-constexpr qsizetype kLongestReference = 12; // "&#x10FFFF;" and the names above fit
-
-std::optional<char32_t> namedEntity(QStringView name) {
-    const auto it = std::lower_bound(kNamedEntities.begin(), kNamedEntities.end(), name,
-                                     [](const auto& e, QStringView n) { return e.first < n; });
-    if (it != kNamedEntities.end() && it->first == name) {
-        return it->second;
-    }
-    return std::nullopt;
-}
+constexpr qsizetype kLongestReference = 12; // "&#x10FFFF;" and every name fit
 
 std::optional<char32_t> numericReference(QStringView body) {
     // body is what stands between "&#" and ";".
