@@ -1,6 +1,7 @@
 #include "core/mascot.h"
 #include "ui/form1.h"
 #include "ui/qt_platform.h"
+#include "ui/rss_box_window.h"
 
 #include <QApplication>
 
@@ -11,8 +12,9 @@ int main(int argc, char* argv[]) {
     const bool hasWayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
     const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     if (!hasX && !hasWayland && !platformChosen) {
-        std::fputs("sanpo needs a graphical session: start it from a desktop (no DISPLAY is set).\n",
-                   stderr);
+        std::fputs(
+            "sanpo needs a graphical session: start it from a desktop (no DISPLAY is set).\n",
+            stderr);
         return 2;
     }
     // The mascot places its windows itself and stays on top, which Wayland
@@ -29,5 +31,7 @@ int main(int argc, char* argv[]) {
     Form1 form(mascot);
     // Windows that mirror other parts of the mascot follow the character's
     // window: they sync after it on every tick.
+    RssBoxWindow rssBox(mascot);
+    QObject::connect(&form, &Form1::synced, &rssBox, &RssBoxWindow::sync);
     return QApplication::exec();
 }
