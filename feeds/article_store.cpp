@@ -2,6 +2,7 @@
 
 #include "settings/cp932.h"
 
+#include <QSet>
 #include <QUrl>
 
 #include <algorithm>
@@ -59,29 +60,36 @@ QString storableLink(const QString& link) {
 }
 
 int insertNewArticles(MascotState& st, const std::vector<FeedItem>& items, const QString& feedUrl) {
-    QStringList titles;
-    titles.reserve(static_cast<qsizetype>(items.size()));
-    for (const FeedItem& item : items) {
-        titles.append(item.title);
-    }
-    const QStringList stored = storedForms(titles);
-
     // The novelty test compares with the store as it was before this
-    // document; the new ones are collected in document order.
-    std::vector<int> picked;
-    for (int k = 0;
-         k < static_cast<int>(items.size()) && static_cast<int>(picked.size()) < kMaxNewArticles;
-         ++k) {
-        const QString& title = stored[k];
-        if (title.isEmpty()) {
-            continue;
+    // document; empty entries never match, as no stored title is empty.
+    QSet<QString> known;
+    known.reserve(kArticleSlots);
+    for (int i = 1; i <= kArticleSlots; ++i) {
+        if (!st.articleTitle[i].isEmpty()) {
+            known.insert(st.articleTitle[i]);
         }
-        bool known = false;
-        for (int i = 1; i <= kArticleSlots && !known; ++i) {
-            known = st.articleTitle[i] == title;
+    }
+
+    // Titles are put in stored form a batch at a time, until enough new
+    // ones are found: a first fetch of a long feed converts few of them.
+    constexpr std::size_t kBatch = 128;
+    constexpr auto kWanted = static_cast<std::size_t>(kMaxNewArticles);
+    QStringList newTitles;
+    std::vector<std::size_t> picked;
+    for (std::size_t from = 0; from < items.size() && picked.size() < kWanted; from += kBatch) {
+        const std::size_t to = std::min(items.size(), from + kBatch);
+        QStringList batch;
+        batch.reserve(static_cast<qsizetype>(to - from));
+        for (std::size_t k = from; k < to; ++k) {
+            batch.append(items[k].title);
         }
-        if (!known) {
-            picked.push_back(k);
+        const QStringList stored = storedForms(batch);
+        for (std::size_t k = from; k < to && picked.size() < kWanted; ++k) {
+            const QString& title = stored[static_cast<qsizetype>(k - from)];
+            if (!title.isEmpty() && !known.contains(title)) {
+                picked.push_back(k);
+                newTitles.append(title);
+            }
         }
     }
     const int added = static_cast<int>(picked.size());
@@ -90,8 +98,8 @@ int insertNewArticles(MascotState& st, const std::vector<FeedItem>& items, const
     }
 
     QStringList links;
-    for (int k : picked) {
-        links.append(storableLink(items[static_cast<std::size_t>(k)].link));
+    for (std::size_t k : picked) {
+        links.append(storableLink(items[k].link));
     }
     links = storedForms(links);
 
@@ -104,7 +112,7 @@ int insertNewArticles(MascotState& st, const std::vector<FeedItem>& items, const
     }
     for (int j = 0; j < added; ++j) {
         const int i = j + 1;
-        st.articleTitle[i] = stored[picked[static_cast<std::size_t>(j)]];
+        st.articleTitle[i] = newTitles[j];
         st.articleLink[i] = links[j];
         st.articleRead[i] = 0;
         st.articleFeedUrl[i] = feedUrl;

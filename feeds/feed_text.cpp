@@ -84,6 +84,9 @@ qsizetype skipTag(QStringView s, qsizetype i) {
 // Drops markup from `s`; with `cdata` CDATA sections are kept verbatim and
 // the rest decoded, otherwise everything outside tags is decoded.
 QString stripMarkup(QStringView s, bool cdata) {
+    if (!s.contains(u'<')) {
+        return decodeEntities(s);
+    }
     QString out;
     out.reserve(s.size());
     qsizetype pos = 0;
@@ -153,6 +156,17 @@ QString htmlToText(QStringView html) {
 }
 
 QString foldWhiteSpace(QStringView s) {
+    // Most fields need nothing done.
+    if (s.size() <= kMaxFieldLength && !s.isEmpty() && !isFoldedSpace(s.front()) &&
+        !isFoldedSpace(s.back())) {
+        bool clean = true;
+        for (qsizetype i = 1; i < s.size() && clean; ++i) {
+            clean = !(isFoldedSpace(s[i]) && (s[i] != u' ' || s[i - 1] == u' '));
+        }
+        if (clean) {
+            return s.toString();
+        }
+    }
     QString out;
     out.reserve(std::min(s.size(), kMaxFieldLength));
     bool pendingSpace = false;

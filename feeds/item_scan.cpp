@@ -53,7 +53,7 @@ public:
                 closeElement(*tag);
                 continue;
             }
-            if (tag->attrs.contains(u"xmlns:")) {
+            if (tag->attrs.contains(u':') && tag->attrs.contains(u"xmlns:")) {
                 learnPrefixes(tag->attrs);
             }
             if (isFeedElement(tag->name, u"item") || isFeedElement(tag->name, u"entry")) {
@@ -110,7 +110,7 @@ private:
         if (name == local) {
             return true;
         }
-        if (localName(name) != local) {
+        if (!name.endsWith(local) || localName(name) != local) {
             return false;
         }
         const QStringView prefix = namePrefix(name);
