@@ -100,10 +100,3 @@ std::vector<FeedItem> scanLiteralTags(QStringView doc) {
     }
     return items;
 }
-
-std::vector<FeedItem> scanFeed(QStringView doc) {
-    if (auto items = scanItemBlocks(doc)) {
-        return std::move(*items);
-    }
-    return scanLiteralTags(doc);
-}
