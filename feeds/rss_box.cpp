@@ -95,7 +95,8 @@ void KijiIchiran(Mascot& m) {
     list.items.clear();
     list.listIndex = -1;
     for (int i = 1; i <= kArticleSlots; ++i) {
-        if (m.st.articleFeedUrl[i] == url) {
+        // Free entries have no address either: they never match a feed.
+        if (m.st.articleFeedUrl[i] == url && !m.st.articleTitle[i].isEmpty()) {
             const QString& mark = m.st.articleRead[i] == 0 ? kUnreadMark : kReadMark;
             list.items.append(mark + m.st.articleTitle[i]);
         }

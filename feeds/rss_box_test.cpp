@@ -156,6 +156,17 @@ TEST_F(FeedPanel, UpdateFetchesQuietlyAndRefillsWhenAllHaveAnswered) {
     EXPECT_EQ(m.st.balloonShown, 0);
 }
 
+TEST_F(FeedPanel, AFeedWithoutArticlesOrAddressShowsAnEmptyList) {
+    m.st.feedName[3] = QStringLiteral("未取得");
+    m.st.feedUrl[3] = QStringLiteral("https://new.example.jp/rss");
+    m.st.feedName[4] = QStringLiteral("アドレスなし");
+    ASSERT_TRUE(RssBoxHiraku(m));
+    Combo2_Click(m, 2);
+    EXPECT_TRUE(lines().isEmpty());
+    Combo2_Click(m, 3); // the free store entries have no address either
+    EXPECT_TRUE(lines().isEmpty());
+}
+
 TEST_F(FeedPanel, SelectorEntriesFollowTheSlotsEvenWithGaps) {
     m.st.feedName[2].clear();
     m.st.feedName[3] = QStringLiteral("ブログ");
