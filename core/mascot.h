@@ -11,6 +11,10 @@
 #include <QDir>
 #include <QImage>
 
+#include <memory>
+
+struct FeedRun;
+
 // The one object that owns the mascot: its state record, the models of the
 // controls the shell mirrors, the loaded pictures, the drawn sprite and the
 // port to the platform. Procedures are free functions taking a Mascot&.
@@ -35,7 +39,8 @@ struct Mascot {
     Sprite sprite;
 
     // Run control that is not part of the record above.
-    bool stateReady = false;      // the state holds loaded or first-run values: quitting may save
+    bool stateReady = false;       // the state holds loaded or first-run values: quitting may save
     bool backupBeforeSave = false; // the load found damage: keep a copy before replacing the file
     int introductionStep = 0;      // the introduction's step now waiting for its click
+    std::shared_ptr<FeedRun> feedRun; // the feed update in flight, if any (feeds/feed_run.h)
 };

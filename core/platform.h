@@ -37,11 +37,14 @@ public:
     // Starts `program` with `arguments`, detached. Returns false when it could
     // not be started.
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+    // Opens `url` with the desktop's default handler for it, without
+    // waiting. Returns false when it could not be handed over.
+    virtual bool openUrl(const QString& url) = 0;
 
     struct FetchResult {
-        bool ok = false;   // true only for a complete, successful transfer
-        QByteArray body;   // the response body when ok
-        QString error;     // a short reason when not ok
+        bool ok = false; // true only for a complete, successful transfer
+        QByteArray body; // the response body when ok
+        QString error;   // a short reason when not ok
     };
     using FetchDone = std::function<void(const FetchResult&)>;
     // Starts downloading `url` and returns at once; `done` is called later on

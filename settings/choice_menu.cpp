@@ -2,6 +2,8 @@
 
 #include "alarm/alarm_box.h"
 #include "core/mascot.h"
+#include "feeds/kiji_hiraku.h"
+#include "feeds/rss_box.h"
 #include "core/startup.h"
 #include "settings/menu_phrases.h"
 #include "speech/hanashikake.h"
@@ -50,7 +52,7 @@ void openFeeds(Mascot& m) {
                QString(), 0, 0);
         return;
     }
-    // The feed panel opens here once it exists.
+    RssBoxHiraku(m);
 }
 
 void talk(Mascot& m) {
@@ -62,7 +64,8 @@ void talk(Mascot& m) {
 }
 
 void openArticle(Mascot& m, int i) {
-    // The link opener arrives with the feed panel; the mark is set either way.
+    // Marked read whether or not the browser could be started.
+    KijiHiraku(m, m.st.articleLink[i]);
     m.st.articleRead[i] = 1;
 }
 

@@ -135,8 +135,12 @@ TEST_F(ChoiceMenuTest, ArticleChoiceMarksItReadAndLeavesTheBalloon) {
     m.st.choiceCode[0] = 5007;
     Hanasu(m, QStringLiteral("だそうです。"), 4200, 0, QString(), 10, 1);
     const HanasuBoxModel before = m.HanasuBox;
+    m.st.browserPath = QStringLiteral("/usr/bin/browser");
     Sentaku_MouseDown(m, 0);
     EXPECT_EQ(m.st.articleRead[7], 1);
+    ASSERT_EQ(platform.programs.size(), 1u);
+    EXPECT_EQ(platform.programs[0].program, QStringLiteral("/usr/bin/browser"));
+    EXPECT_TRUE(platform.programs[0].arguments.contains(QStringLiteral("http://127.0.0.1/7")));
     EXPECT_EQ(m.HanasuBox, before);
     EXPECT_EQ(m.st.balloonShown, 1);
 }
@@ -200,5 +204,17 @@ TEST_F(ChoiceMenuTest, AlarmChoiceOpensTheAlarmPanel) {
     rightClick();
     EXPECT_FALSE(m.AlarmBox.visible);
     EXPECT_EQ(m.st.panelMode, PanelMode::None);
+}
+} // namespace
+
+namespace {
+TEST_F(ChoiceMenuTest, FeedMenuOpensThePanelWhenTheFirstFeedIsNamed) {
+    m.st.feedName[1] = QStringLiteral("ニュース");
+    m.st.feedUrl[1] = QStringLiteral("http://127.0.0.1/rss");
+    rightClick();
+    choose(QStringLiteral("RSSメニュー"));
+    EXPECT_EQ(m.st.balloonShown, 0);
+    EXPECT_EQ(m.st.panelMode, PanelMode::Feeds);
+    EXPECT_TRUE(m.RssBox.visible);
 }
 } // namespace

@@ -3,6 +3,7 @@
 #include "ui/balloon_window.h"
 #include "ui/form1.h"
 #include "ui/qt_platform.h"
+#include "ui/rss_box_window.h"
 
 #include <QApplication>
 
@@ -13,8 +14,9 @@ int main(int argc, char* argv[]) {
     const bool hasWayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
     const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     if (!hasX && !hasWayland && !platformChosen) {
-        std::fputs("sanpo needs a graphical session: start it from a desktop (no DISPLAY is set).\n",
-                   stderr);
+        std::fputs(
+            "sanpo needs a graphical session: start it from a desktop (no DISPLAY is set).\n",
+            stderr);
         return 2;
     }
     // The mascot places its windows itself and stays on top, which Wayland
@@ -42,5 +44,7 @@ int main(int argc, char* argv[]) {
     balloon.setMover(&form.mover());
     QObject::connect(&form, &Form1::synced, &balloon, &BalloonWindow::sync);
     QObject::connect(&balloon, &BalloonWindow::choiceMade, &form, &Form1::wakeOnNextTick);
+    RssBoxWindow rssBox(mascot);
+    QObject::connect(&form, &Form1::synced, &rssBox, &RssBoxWindow::sync);
     return QApplication::exec();
 }

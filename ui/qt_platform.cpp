@@ -4,17 +4,33 @@
 #include "ui/sound_player.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QNetworkReply>
 #include <QProcess>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
-constexpr int kTransferTimeoutMs = 15000;
-constexpr qint64 kMaxBodyBytes = 8 * 1024 * 1024;
+
+constexpr int kMaxRedirects = 10;
+
+// What one download has gathered so far.
+struct Transfer {
+    QByteArray body;
+    bool tooLong = false;
+    bool timedOut = false;
+};
+
+Platform::FetchResult failure(QString reason) {
+    return {false, {}, std::move(reason)};
+}
+
 } // namespace
 
-QtPlatform::QtPlatform() : sounds_(std::make_unique<SoundPlayer>(&EffectChannel::make)) {}
+QtPlatform::QtPlatform() : QtPlatform(FetchLimits{}) {}
+QtPlatform::QtPlatform(FetchLimits limits)
+    : limits_(limits), sounds_(std::make_unique<SoundPlayer>(&EffectChannel::make)) {}
 QtPlatform::~QtPlatform() = default;
 
 QDateTime QtPlatform::now() const {
@@ -34,54 +50,102 @@ QSize QtPlatform::screenSize() const {
     return screen ? screen->size() : QSize(1280, 800);
 }
 
-void QtPlatform::seedRandom(quint32 seed) { rng_.seed(seed); }
+void QtPlatform::seedRandom(quint32 seed) {
+    rng_.seed(seed);
+}
 
-double QtPlatform::random() { return uniform_(rng_); }
+double QtPlatform::random() {
+    return uniform_(rng_);
+}
 
-void QtPlatform::playSound(const QString& source) { sounds_->play(source); }
+void QtPlatform::playSound(const QString& source) {
+    sounds_->play(source);
+}
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep() {
+    QApplication::beep();
+}
 
 bool QtPlatform::startProgram(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);
 }
 
+bool QtPlatform::openUrl(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
+}
+
 void QtPlatform::fetch(const QString& url, FetchDone done) {
-    const QUrl address(url);
+    const QUrl address(url.trimmed(), QUrl::StrictMode);
     const QString scheme = address.scheme().toLower();
-    if (!address.isValid() || (scheme != u"http" && scheme != u"https")) {
-        done(FetchResult{false, {}, QStringLiteral("not an http or https address")});
+    if (!address.isValid() || address.host().isEmpty() ||
+        (scheme != u"http" && scheme != u"https")) {
+        // Still answered later, as every fetch is.
+        QTimer::singleShot(0, [done = std::move(done)] {
+            done(failure(QStringLiteral("not an http or https address")));
+        });
         return;
     }
     QNetworkRequest request(address);
-    request.setTransferTimeout(kTransferTimeoutMs);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("sanpo/0.1 (desktop mascot)"));
+    // Redirects follow Qt's default policy, which never leaves https for
+    // http; gzip and deflate are asked for and unpacked by Qt itself.
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
+    request.setTransferTimeout(limits_.timeoutMs);
+    request.setHeader(QNetworkRequest::UserAgentHeader,
+                      QStringLiteral("sanpo/0.1 (desktop mascot; feed reader)"));
     QNetworkReply* reply = network_.get(request);
-    auto tooLong = std::make_shared<bool>(false);
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
-                     [reply, tooLong](qint64 received, qint64) {
-                         if (received > kMaxBodyBytes && !*tooLong) {
-                             *tooLong = true;
-                             reply->abort();
-                         }
-                     });
-    QObject::connect(reply, &QNetworkReply::finished, reply, [reply, tooLong, done] {
-        reply->deleteLater();
-        FetchResult result;
-        if (*tooLong) {
-            result.error = QStringLiteral("the document is too long");
-        } else if (reply->error() != QNetworkReply::NoError) {
-            result.error = reply->errorString();
-        } else {
-            result.body = reply->readAll();
-            result.ok = result.body.size() <= kMaxBodyBytes;
-            if (!result.ok) {
-                result.body.clear();
-                result.error = QStringLiteral("the document is too long");
-            }
-        }
-        done(result);
+
+    const qint64 maxBytes = limits_.maxBodyBytes;
+    auto transfer = std::make_shared<Transfer>();
+    auto* deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
+    QObject::connect(deadline, &QTimer::timeout, reply, [reply, transfer] {
+        transfer->timedOut = true;
+        reply->abort();
     });
+    deadline->start(limits_.timeoutMs);
+
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, transfer, maxBytes] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        const bool redirect = status >= 300 && status < 400;
+        if (!redirect && length.isValid() && length.toLongLong() > maxBytes) {
+            transfer->tooLong = true;
+            reply->abort();
+        }
+    });
+    // The body is taken as it comes, so an endless or over-long one (or a
+    // small gzip that unpacks to a huge one) never grows past the cap.
+    const auto take = [reply, transfer, maxBytes] {
+        if (transfer->tooLong) {
+            return;
+        }
+        transfer->body += reply->read(maxBytes - transfer->body.size() + 1);
+        if (transfer->body.size() > maxBytes) {
+            transfer->tooLong = true;
+            transfer->body.clear();
+            reply->abort();
+        }
+    };
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, take);
+    QObject::connect(
+        reply, &QNetworkReply::finished, reply, [reply, transfer, take, done = std::move(done)] {
+            reply->deleteLater();
+            if (reply->error() == QNetworkReply::NoError) {
+                take();
+            }
+            const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+            if (transfer->tooLong) {
+                done(failure(QStringLiteral("the document is too long")));
+            } else if (transfer->timedOut) {
+                done(failure(QStringLiteral("the server took too long")));
+            } else if (reply->error() != QNetworkReply::NoError) {
+                done(failure(reply->errorString()));
+            } else if (status < 200 || status >= 300) {
+                done(failure(QStringLiteral("HTTP status %1").arg(status)));
+            } else {
+                done({true, std::move(transfer->body), {}});
+            }
+        });
 }
 
 void QtPlatform::quit() {

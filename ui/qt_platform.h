@@ -13,7 +13,14 @@ class SoundPlayer;
 // and network.
 class QtPlatform : public Platform {
 public:
+    // Bounds of one feed download.
+    struct FetchLimits {
+        int timeoutMs = 15000;                 // the whole transfer, redirects included
+        qint64 maxBodyBytes = 8 * 1024 * 1024; // the body as delivered (after gzip)
+    };
+
     QtPlatform();
+    explicit QtPlatform(FetchLimits limits);
     ~QtPlatform() override;
 
     QDateTime now() const override;
@@ -23,6 +30,7 @@ public:
     void playSound(const QString& source) override;
     void beep() override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
+    bool openUrl(const QString& url) override;
     void fetch(const QString& url, FetchDone done) override;
     void quit() override;
 
@@ -31,6 +39,7 @@ private:
     mutable int offsetSeconds_ = 0;
     std::mt19937 rng_;
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+    FetchLimits limits_;
     std::unique_ptr<SoundPlayer> sounds_;
     QNetworkAccessManager network_;
 };

@@ -42,6 +42,8 @@ public:
     };
     std::vector<ProgramStart> programs;
     bool programStartSucceeds = true;
+    QStringList openedUrls;
+    bool openUrlSucceeds = true;
     struct PendingFetch {
         QString url;
         FetchDone done;
@@ -60,6 +62,10 @@ public:
     void playSound(const QString& source) override { sounds.append(source); }
     void beep() override { ++beeps; }
     bool startProgram(const QString& program, const QStringList& arguments) override;
+    bool openUrl(const QString& url) override {
+        openedUrls.append(url);
+        return openUrlSucceeds;
+    }
     void fetch(const QString& url, FetchDone done) override;
     void quit() override { ++quits; }
 };

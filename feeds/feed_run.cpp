@@ -1,0 +1,67 @@
+#include "feeds/feed_run.h"
+
+#include "core/mascot.h"
+#include "feeds/rss_koushin.h"
+
+#include <memory>
+
+namespace {
+
+void finishFeedRun(Mascot& m) {
+    // The run is over before its results are read, so that what follows
+    // may start the next one.
+    const std::shared_ptr<FeedRun> run = std::move(m.feedRun);
+    m.feedRun.reset();
+    for (const FeedRun::Download& d : run->downloads) {
+        if (d.document) {
+            RssKoushin(m, d.url, *d.document);
+        }
+    }
+    if (run->afterwards) {
+        run->afterwards(m);
+    }
+}
+
+} // namespace
+
+bool feedRunInFlight(const Mascot& m) {
+    return m.feedRun != nullptr;
+}
+
+void startFeedRun(Mascot& m, std::function<void(Mascot&)> afterwards) {
+    Q_ASSERT(!feedRunInFlight(m));
+    auto run = std::make_shared<FeedRun>();
+    run->afterwards = std::move(afterwards);
+    for (int i = 1; i <= kFeedSlots; ++i) {
+        if (!m.st.feedName[i].isEmpty()) {
+            run->downloads.push_back({m.st.feedUrl[i], std::nullopt, false});
+        }
+    }
+    run->waiting = static_cast<int>(run->downloads.size());
+    m.feedRun = run;
+
+    const std::weak_ptr<FeedRun> weak = run;
+    for (std::size_t k = 0; k < run->downloads.size(); ++k) {
+        // The mascot outlives its run: while the run can be locked, `m` is
+        // alive. Answers for a run that is gone are dropped.
+        m.platform.fetch(run->downloads[k].url, [&m, weak, k](const Platform::FetchResult& result) {
+            const std::shared_ptr<FeedRun> r = weak.lock();
+            if (!r || m.feedRun != r || r->downloads[k].answered) {
+                return;
+            }
+            FeedRun::Download& d = r->downloads[k];
+            d.answered = true;
+            if (result.ok) {
+                d.document = result.body;
+            }
+            --r->waiting;
+            if (r->waiting == 0 && !r->starting) {
+                finishFeedRun(m);
+            }
+        });
+    }
+    run->starting = false;
+    if (run->waiting == 0 && m.feedRun == run) {
+        finishFeedRun(m);
+    }
+}

@@ -1,0 +1,209 @@
+#include "ui/rss_box_window.h"
+
+#include "core/mascot.h"
+#include "core/startup.h"
+#include "feeds/rss_box.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+namespace {
+
+QRect pixels(const TwipsRect& r) {
+    return {r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
+            r.height / kTwipsPerPixel};
+}
+
+// The panel's captions ask for the Mincho face the characters' texts use;
+// sizes in pixels, since the layout is fixed at 15 twips to the pixel
+// (12 pt and 8.25 pt at 96 dots per inch).
+QFont minchoFont(int pixelSize) {
+    QFont f;
+    f.setFamilies({QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"),
+                   QStringLiteral("IPA明朝"), QStringLiteral("Noto Serif CJK JP")});
+    f.setPixelSize(pixelSize);
+    return f;
+}
+
+constexpr int kCaptionPixels = 16;
+constexpr int kSmallPixels = 11;
+constexpr int kControlPixels = 12;
+
+int vbButton(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton:
+        return kLeftButton;
+    case Qt::RightButton:
+        return kRightButton;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int vbShift(Qt::KeyboardModifiers mods) {
+    return (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
+           (mods & Qt::AltModifier ? 4 : 0);
+}
+
+int vbButtons(Qt::MouseButtons b) {
+    return (b & Qt::LeftButton ? kLeftButton : 0) | (b & Qt::RightButton ? kRightButton : 0) |
+           (b & Qt::MiddleButton ? 4 : 0);
+}
+
+void setBackground(QLabel* label, const QColor& colour) {
+    const bool fill = colour.alpha() != 0;
+    label->setAutoFillBackground(fill);
+    if (fill) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::Window, colour);
+        label->setPalette(p);
+    }
+}
+
+} // namespace
+
+RssBoxWindow::RssBoxWindow(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
+    setWindowTitle(QStringLiteral("RSS"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAutoFillBackground(true);
+
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        labels_[i] = new QLabel(this);
+        labels_[i]->setObjectName(QStringLiteral("RssLabel%1").arg(i));
+        labels_[i]->setFont(minchoFont(i == 0 ? kCaptionPixels : kSmallPixels));
+    }
+    combo_ = new QComboBox(this);
+    combo_->setObjectName(QStringLiteral("Combo2"));
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("List2"));
+    QFont controls = font();
+    controls.setPixelSize(kControlPixels);
+    combo_->setFont(controls);
+    list_->setFont(controls);
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i] = new QLabel(this);
+        buttons_[i]->setObjectName(QStringLiteral("RssLButton%1").arg(i));
+        buttons_[i]->setAlignment(Qt::AlignCenter);
+        buttons_[i]->setFont(controls);
+        buttons_[i]->setMouseTracking(true);
+        buttons_[i]->installEventFilter(this);
+    }
+
+    connect(combo_, &QComboBox::activated, this, [this](int index) {
+        Combo2_Click(m_, index);
+        sync();
+    });
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        List2_Click(m_, row);
+        sync();
+    });
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        List2_Click(m_, list_->row(item));
+        List2_DblClick(m_);
+        sync();
+    });
+}
+
+void RssBoxWindow::applyLabel(QLabel* label, const LabelModel& model, const LabelModel* before) {
+    if (!before || before->caption != model.caption) {
+        label->setText(model.caption);
+    }
+    if (!before || before->geometry != model.geometry) {
+        label->setGeometry(pixels(model.geometry));
+    }
+    if (!before || before->background != model.background) {
+        setBackground(label, model.background);
+    }
+    if (!before || before->visible != model.visible) {
+        label->setVisible(model.visible);
+    }
+}
+
+void RssBoxWindow::sync() {
+    const RssBoxModel& box = m_.RssBox;
+    if (shown_ && *shown_ == box) {
+        return;
+    }
+    const RssBoxModel* before = shown_ ? &*shown_ : nullptr;
+
+    if (!before || before->geometry != box.geometry) {
+        setGeometry(pixels(box.geometry));
+    }
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        applyLabel(labels_[i], box.RssLabel[i], before ? &before->RssLabel[i] : nullptr);
+    }
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        applyLabel(buttons_[i], box.RssLButton[i], before ? &before->RssLButton[i] : nullptr);
+    }
+
+    // Filling the controls from the model is not the user's doing: their
+    // change signals stay quiet.
+    if (!before || before->Combo2 != box.Combo2) {
+        const QSignalBlocker quiet(combo_);
+        if (!before || before->Combo2.items != box.Combo2.items) {
+            combo_->clear();
+            combo_->addItems(box.Combo2.items);
+        }
+        combo_->setCurrentIndex(box.Combo2.listIndex);
+        combo_->setGeometry(pixels(box.Combo2.geometry));
+    }
+    if (!before || before->List2 != box.List2) {
+        const QSignalBlocker quiet(list_);
+        if (!before || before->List2.items != box.List2.items) {
+            list_->clear();
+            list_->addItems(box.List2.items);
+        }
+        list_->setCurrentRow(box.List2.listIndex);
+        if (box.List2.listIndex < 0) {
+            list_->clearSelection();
+        }
+        list_->setGeometry(pixels(box.List2.geometry));
+    }
+
+    if (!before || before->visible != box.visible) {
+        setVisible(box.visible);
+    }
+    shown_ = box;
+}
+
+int RssBoxWindow::buttonIndex(const QObject* watched) const {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        if (buttons_[i] == watched) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+bool RssBoxWindow::eventFilter(QObject* watched, QEvent* event) {
+    const int index = buttonIndex(watched);
+    if (index >= 0 &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove)) {
+        const auto* e = static_cast<QMouseEvent*>(event);
+        const int x = qRound(e->position().x()) * kTwipsPerPixel;
+        const int y = qRound(e->position().y()) * kTwipsPerPixel;
+        if (event->type() == QEvent::MouseButtonPress) {
+            RssLButton_MouseDown(m_, index, vbButton(e->button()), vbShift(e->modifiers()), x, y);
+        } else {
+            RssLButton_MouseMove(m_, index, vbButtons(e->buttons()), vbShift(e->modifiers()), x, y);
+        }
+        sync();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void RssBoxWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        Form_KeyDown(m_, kKeyEscape, 0);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
