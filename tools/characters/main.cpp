@@ -1,0 +1,96 @@
+// Draws the twelve characters' body sheets and eye strips into the folder
+// given as the only argument, as 101.bmp ... 124.bmp.
+#include "cast.h"
+#include "eyes.h"
+#include "figure.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+
+namespace {
+
+constexpr QRgb kBlue = 0xFF0000FF;
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kKey = 0xFF62A4AC; // drawn as transparent by the program: never in a figure
+
+// Background colours of body sheet and eye strip, by character.
+struct Backgrounds {
+    QRgb body;
+    QRgb eyes;
+};
+constexpr Backgrounds kBackgrounds[12] = {
+    {kBlue, kBlue}, {kRed, kBlue}, {kRed, kBlue}, {kRed, kBlue},  {kBlue, kBlue}, {kBlue, kBlue},
+    {kRed, kBlue},  {kRed, kBlue}, {kRed, kBlue}, {kBlue, kBlue}, {kBlue, kRed},  {kRed, kBlue},
+};
+
+// Every pixel must be the background or a figure colour that is neither
+// background colour nor the key colour.
+bool checkColours(const QImage& img, QRgb background, const char* what) {
+    bool ok = true;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            if (p == background) {
+                continue;
+            }
+            if (p == kBlue || p == kRed || p == kKey) {
+                std::fprintf(stderr, "%s: forbidden colour at %d,%d\n", what, x, y);
+                ok = false;
+            }
+        }
+    }
+    return ok;
+}
+
+QImage bodySheet(const Look& look, QRgb background, bool& ok) {
+    QImage sheet(3 * kCellW, 4 * kCellH, QImage::Format_RGB32);
+    QPainter p(&sheet);
+    for (int row = 0; row < 4; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            int holes = 0;
+            const QImage cell = drawBodyCell(look, static_cast<View>(row), col, background, &holes);
+            if (holes != 0) {
+                std::fprintf(stderr, "%s row %d column %d: %d enclosed background pixels\n",
+                             look.name, row, col, holes);
+                ok = false;
+            }
+            p.drawImage(col * kCellW, row * kCellH, cell);
+        }
+    }
+    return sheet;
+}
+
+bool save(const QImage& img, const QString& path) {
+    // Qt writes 24-bit BMPs from 32-bit images.
+    if (!img.convertToFormat(QImage::Format_RGB888).save(path, "BMP")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    bool ok = true;
+    for (int i = 0; i < 12; ++i) {
+        const Look& look = cast()[static_cast<size_t>(i)];
+        const Backgrounds bg = kBackgrounds[i];
+        const QImage body = bodySheet(look, bg.body, ok);
+        // Character 1's right-hand eye is drawn one pixel further right.
+        const QImage eyes = drawEyeStrip(look, bg.eyes, i == 1 ? 1 : 0);
+        ok = checkColours(body, bg.body, look.name) && ok;
+        ok = checkColours(eyes, bg.eyes, look.name) && ok;
+        ok = save(body, out.filePath(QStringLiteral("%1.bmp").arg(101 + 2 * i))) && ok;
+        ok = save(eyes, out.filePath(QStringLiteral("%1.bmp").arg(102 + 2 * i))) && ok;
+    }
+    return ok ? 0 : 1;
+}
