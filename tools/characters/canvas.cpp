@@ -101,7 +101,7 @@ int Canvas::partAt(int x, int y) const {
     return isFigure(x, y) ? at(x, y).part : 0;
 }
 
-QImage Canvas::render(QRgb background, QRgb outline, int* holes) const {
+QImage Canvas::render(QRgb background, QRgb outline, std::vector<QPoint>* holes) const {
     QImage out(width_, height_, QImage::Format_RGB32);
     out.fill(background);
     constexpr int dx[4] = {1, -1, 0, 0};
@@ -159,18 +159,16 @@ QImage Canvas::render(QRgb background, QRgb outline, int* holes) const {
             visit(p.x() + dx[k], p.y() + dy[k]);
         }
     }
-    int enclosed = 0;
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
             if (!reached[static_cast<size_t>(y * width_ + x)] &&
                 out.pixel(x, y) == (background | 0xFF000000)) {
                 out.setPixel(x, y, outline);
-                ++enclosed;
+                if (holes != nullptr) {
+                    holes->emplace_back(x, y);
+                }
             }
         }
-    }
-    if (holes != nullptr) {
-        *holes = enclosed;
     }
     return out;
 }

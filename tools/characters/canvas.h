@@ -54,8 +54,9 @@ public:
 
     // The finished pixels on `background`, with a one-pixel `outline` around
     // the figure. Background enclosed by the figure is filled with the outline
-    // colour and counted in `holes`.
-    [[nodiscard]] QImage render(QRgb background, QRgb outline, int* holes = nullptr) const;
+    // colour and listed in `holes`.
+    [[nodiscard]] QImage render(QRgb background, QRgb outline,
+                                std::vector<QPoint>* holes = nullptr) const;
 
 private:
     struct Pixel {

@@ -24,7 +24,7 @@ Look velka() {
     l.hem = 101;
     l.legs = {0xFF36324A, 0xFF4C4866};
     l.shoes = {0xFF6A4630, 0xFF9A6C4C};
-    l.extras = kCollar | kButtons | kStockings | kBoots;
+    l.extras = kCollar | kButtons | kStockings;
     l.extra2 = kGold;
     l.accessory = Accessory::MoonPin;
     l.acc = kGold;
@@ -110,11 +110,12 @@ Look ollio() {
     l.iris = {0xFF3A68D4, 0xFF8CB4FA};
     l.top = {0xFFF4A2C4, 0xFFFFD4E6};
     l.sleeves = Sleeves::Short;
+    l.puffSleeves = true;
     l.lower = Lower::Dress;
     l.hem = 101;
     l.legs = {0xFFF6F2F0, 0xFFFFFFFF};
     l.shoes = {0xFFD45A86, 0xFFF49AB8};
-    l.extras = kChestBow | kStockings;
+    l.extras = kChestBow | kStockings | kHemFrill;
     l.extra2 = {0xFFD8406E, 0xFFFF8CAE};
     l.accessory = Accessory::BigBow;
     l.acc = {0xFFD8406E, 0xFFFF8CAE};
@@ -126,7 +127,7 @@ Look fennet() {
     l.name = "Fennet";
     l.skin = kWarm;
     l.blush = kBlush;
-    l.hair = {0xFFF0D2A0, 0xFFFFF2D6};
+    l.hair = {0xFFE4B26C, 0xFFFFE2AE};
     l.hairStyle = HairStyle::Fluffy;
     l.eyes = Eyes::Round;
     l.iris = {0xFFD49A1C, 0xFFF8D46A};
@@ -138,8 +139,8 @@ Look fennet() {
     l.shoes = {0xFF8A5A3A, 0xFFB4825A};
     l.extras = kHood | kBoots;
     l.accessory = Accessory::FoxEars;
-    l.acc = {0xFFE8B070, 0xFFFFD8A0};
-    l.acc2 = {0xFFFFB8B4, 0xFFFFFFFF};
+    l.acc = {0xFFE49A4E, 0xFFFFC882};
+    l.acc2 = {0xFFFFC4BC, 0xFFFFFFFF};
     return l;
 }
 
@@ -152,15 +153,15 @@ Look quillo() {
     l.hairStyle = HairStyle::SidePony;
     l.eyes = Eyes::Cool;
     l.iris = {0xFF38B4DC, 0xFF9CE8F8};
-    l.top = {0xFF4C3A62, 0xFF6E5A88};
+    l.top = {0xFFD8D6EC, 0xFFF4F2FF};
     l.sleeves = Sleeves::Long;
     l.lower = Lower::Skirt;
-    l.bottom = {0xFF2A2440, 0xFF423A5E};
+    l.bottom = {0xFF34306A, 0xFF4E4A8E};
     l.hem = 97;
     l.legs = {0xFF2C2A36, 0xFF444050};
-    l.shoes = {0xFF5C4C70, 0xFF8474A0};
-    l.extras = kStockings | kBoots | kBelt | kButtons;
-    l.extra2 = {0xFFC8C4DC, 0xFFF4F2FF};
+    l.shoes = {0xFF4A3C66, 0xFF7062A0};
+    l.extras = kStockings | kBoots | kChestBow | kCollar;
+    l.extra2 = {0xFF2EA6D0, 0xFF8CE0F6};
     l.accessory = Accessory::Feather;
     l.acc = {0xFFF2F6FA, 0xFFFFFFFF};
     l.acc2 = {0xFF38B4DC, 0xFF9CE8F8};
@@ -194,13 +195,13 @@ Look pomeru() {
     Look l;
     l.name = "Pomeru";
     l.creature = true;
-    l.skin = 0xFFEEE4FA;
-    l.blush = 0xFFFFB8D0;
-    l.hair = {0xFFD8C8F2, 0xFFFFFFFF}; // the fur's shade and shine
+    l.skin = 0xFFE8DAFA;
+    l.blush = 0xFFFFB0CC;
+    l.hair = {0xFFC8B2EE, 0xFFFAF6FF}; // the fur's shade and shine
     l.eyes = Eyes::Dot;
     l.iris = {0xFF3A2E4E, 0xFF6A5A8A};
     l.top = {0xFFFFF8FC, 0xFFFFFFFF};   // belly
-    l.shoes = {0xFFC8B2EA, 0xFFE4D8F8}; // feet and paws
+    l.shoes = {0xFFBCA2E8, 0xFFDCCCF8}; // feet and paws
     l.accessory = Accessory::Antenna;
     l.acc = {0xFFFFD040, 0xFFFFF4A8};
     l.acc2 = {0xFFB49ADC, 0xFFD8C8F2};
@@ -262,12 +263,13 @@ Look ilvenne() {
     l.hairStyle = HairStyle::LongWavy;
     l.eyes = Eyes::Gentle;
     l.iris = {0xFF3294A8, 0xFF8CE0E4};
-    l.top = {0xFFFAFAFC, 0xFFFFFFFF};
+    l.top = {0xFFDCEBFA, 0xFFF4F9FF};
     l.sleeves = Sleeves::Short;
+    l.puffSleeves = true;
     l.lower = Lower::Dress;
     l.hem = 100;
     l.shoes = {0xFF74B0E6, 0xFFB4D8F8};
-    l.extras = kChestBow | kCollar;
+    l.extras = kChestBow | kCollar | kHemFrill;
     l.extra2 = {0xFF74B0E6, 0xFFB4D8F8};
     l.accessory = Accessory::FlowerCrown;
     l.acc = {0xFFFFA8C8, 0xFFFFE4EE};

@@ -16,7 +16,8 @@ Figure::Figure(const Look& l, View v, int s)
     : look(l), view(v), step(s), bob(s == 0 ? 0 : 1), side(v == View::Left || v == View::Right),
       nearRight(v == View::Right) {}
 
-QImage drawBodyCell(const Look& look, View view, int step, QRgb background, int* holes) {
+QImage drawBodyCell(const Look& look, View view, int step, QRgb background,
+                    std::vector<QPoint>* holes) {
     Figure f(look, view, step);
     if (look.creature) {
         drawCreature(f);

@@ -3,6 +3,9 @@
 #include "look.h"
 
 #include <QImage>
+#include <QPoint>
+
+#include <vector>
 
 // The four rows of a body sheet, in sheet order.
 enum class View { Front = 0, Left = 1, Back = 2, Right = 3 };
@@ -18,4 +21,4 @@ inline constexpr QRgb kOutline = 0xFF2A1E2E;
 // The face carries no eyes and no mouth; those come from the eye strip and
 // the program's own mouth.
 [[nodiscard]] QImage drawBodyCell(const Look& look, View view, int step, QRgb background,
-                                  int* holes);
+                                  std::vector<QPoint>* holes);

@@ -153,42 +153,44 @@ void bandana(Figure& f, bool behind) {
     }
 }
 
-void frills(Figure& f, double left, double right, double y, const Tone& t) {
-    for (double x = left; x <= right; x += 4) {
-        f.paint(ellipse(x, y, 5, 5), t, kAcc);
-    }
-}
-
 void maidCap(Figure& f) {
     const Look& l = f.look;
-    switch (f.view) {
-    case View::Front:
-    case View::Back: {
-        const QPainterPath band = ellipse(kAxis, 47, 50, 44)
-                                      .subtracted(ellipse(kAxis, 50, 50, 44))
-                                      .intersected(box(0, 0, 80, 36));
-        frills(f, 24, 56, 25, l.acc);
-        f.paint(band.united(box(22, 25, 36, 4)).intersected(box(0, 0, 80, 36)), l.acc, kAcc);
-        f.line({QPointF(24, 28), QPointF(56, 28)}, 0xFF2C2A3C, kAcc);
-        f.highlight(box(26, 25, 8, 1), l.acc, kAcc);
-        if (f.view == View::Back) {
-            f.paint(polygon({{36, 30}, {39, 30}, {35, 48}, {32, 46}}), l.acc, kAcc2);
-            f.paint(polygon({{44, 30}, {41, 30}, {45, 48}, {48, 46}}), l.acc, kAcc2);
+    const QRgb ribbon = 0xFF2C2A3C;
+    if (f.side) {
+        // Seen from the side: the band and its lace lie along the crown.
+        const QPainterPath crown = ellipse(37.5, 46.5, 53, 48);
+        QPainterPath cap =
+            crown.subtracted(crown.translated(1.5, 3.5)).intersected(box(29, 0, 19, 40));
+        for (double x = 31; x <= 46; x += 4) {
+            const double t = (x - 37.5) / 26.5;
+            cap = cap.united(ellipse(x, 47 - 24 * std::sqrt(1 - t * t) + 0.5, 5, 5));
         }
-        break;
+        f.paint(cap, l.acc, kAcc);
+        f.line({QPointF(31, 25), QPointF(37, 24), QPointF(45, 25)}, ribbon, kAcc);
+        return;
     }
-    default:
-        frills(f, 30, 50, 23, l.acc);
-        f.paint(polygon({{27, 24}, {51, 23}, {52, 28}, {28, 29}}), l.acc, kAcc);
-        f.line({QPointF(29, 27), QPointF(50, 26)}, 0xFF2C2A3C, kAcc);
-        break;
+    // A curved band over the crown with a scalloped lace edge.
+    const QPainterPath arc = ellipse(kAxis, 47, 52, 46).subtracted(ellipse(kAxis, 51, 52, 46));
+    QPainterPath cap = arc.intersected(box(0, 0, 80, 36));
+    for (double x = 22; x <= 58; x += 4) {
+        const double t = (x - kAxis) / 26;
+        const double top = 47 - 23 * std::sqrt(1 - t * t);
+        cap = cap.united(ellipse(x, top + 0.5, 5, 5));
     }
+    f.paint(cap, l.acc, kAcc);
+    QPolygonF line;
+    for (double x = 23; x <= 57; x += 1) {
+        const double t = (x - kAxis) / 26;
+        line.append(QPointF(x, std::round(47 - 23 * std::sqrt(1 - t * t)) + 2));
+    }
+    f.line(line, ribbon, kAcc);
+    f.highlight(box(30, 23, 6, 1), l.acc, kAcc);
 }
 
 void bigBow(Figure& f) {
     const Look& l = f.look;
     const double cx = f.side ? 30 : kAxis;
-    const double cy = f.side ? 22 : 21;
+    const double cy = f.side ? 24 : 21;
     const double w = f.side ? 9 : 14;
     const QPainterPath loops =
         polygon({{cx, cy}, {cx - w, cy - 8}, {cx - w - 2, cy + 4}})
@@ -263,10 +265,10 @@ void foxEars(Figure& f, bool behind) {
     default:
         if (behind) {
             const QPainterPath t = polygon(
-                {{36, 90}, {26, 90}, {14, 84}, {6, 74}, {4, 66}, {12, 68}, {22, 76}, {34, 84}});
+                {{36, 98}, {26, 99}, {14, 93}, {6, 83}, {4, 75}, {12, 77}, {22, 85}, {34, 92}});
             f.paint(t.translated(0, sway), fur, kTail);
-            f.tint(ellipse(6, 68, 8, 8).translated(0, sway), 0xFFFFFAF0, kTail);
-            f.highlight(box(14, 76 + sway, 8, 1), fur, kTail);
+            f.tint(ellipse(6, 77, 8, 8).translated(0, sway), 0xFFFFFAF0, kTail);
+            f.highlight(box(14, 85 + sway, 8, 1), fur, kTail);
         }
         break;
     }
@@ -303,13 +305,15 @@ void feather(Figure& f) {
 
 void beret(Figure& f) {
     const Look& l = f.look;
-    const double cx = f.side ? 35 : (f.view == View::Front ? 44 : 36);
-    const QPainterPath body = ellipse(cx, 27, 50, 15);
-    f.paint(body, l.acc, kAcc);
-    f.highlight(ellipse(cx - 6, 23, 20, 4), l.acc, kAcc);
-    f.paint(box(cx - 1, 17, 2, 3), l.acc, kAcc2);
-    f.line({QPointF(cx - 21, 31), QPointF(cx - 10, 33), QPointF(cx + 10, 33), QPointF(cx + 21, 31)},
+    // Worn tilted: the crown sits to one side and overhangs there.
+    const double cx = f.side ? 36 : (f.view == View::Front ? 43 : 37);
+    const double lean = f.view == View::Back ? -1 : 1;
+    const QPainterPath crown = ellipse(cx, 27, 48, 14).united(ellipse(cx + lean * 6, 24, 34, 14));
+    f.paint(crown, l.acc, kAcc);
+    f.highlight(ellipse(cx + lean * 2 - 6, 21, 16, 3), l.acc, kAcc);
+    f.line({QPointF(cx - 20, 31), QPointF(cx - 10, 33), QPointF(cx + 10, 33), QPointF(cx + 20, 31)},
            shade(l.acc.base), kAcc);
+    f.paint(box(cx + lean * 6 - 1, 15, 2, 3), l.acc, kAcc2);
 }
 
 void cap(Figure& f) {

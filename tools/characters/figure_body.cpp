@@ -117,11 +117,15 @@ void armsFront(Figure& f) {
         const QPointF shoulder(kAxis + sign * 10, kShoulderY);
         const QPointF hand(kAxis + sign * (swing > 0 ? 13 : 14),
                            swing > 0 ? 92.5 : (swing < 0 ? 88.5 : 90.5));
-        const QPointF wrist = hand - QPointF(0, 2.5);
+        const QPointF wrist = hand - QPointF(0, 1);
         const int armPart = a ? kArmA : kArmB;
         if (l.sleeves == Sleeves::Short) {
             f.paint(limb(shoulder, wrist, 5), skinTone(l), armPart);
-            f.paint(ellipse(shoulder.x() + sign * 0.5, shoulder.y(), 9, 8), l.top, armPart);
+            if (l.puffSleeves) {
+                f.paint(ellipse(shoulder.x() + sign * 0.5, shoulder.y(), 9, 8), l.top, armPart);
+            } else {
+                f.paint(limb(shoulder, shoulder + (wrist - shoulder) * 0.3, 7), l.top, armPart);
+            }
             f.highlight(box(shoulder.x() - 2, shoulder.y() - 3, 3, 1), l.top, armPart);
         } else {
             const Tone t = sleeveTone(l);
@@ -173,10 +177,14 @@ void armSide(Figure& f, int swing, int armPart, int handPart) {
     const Look& l = f.look;
     const QPointF shoulder(40, kShoulderY);
     const QPointF hand(40 + swing * 6, swing == 0 ? 90.5 : 89.5);
-    const QPointF wrist = shoulder + (hand - shoulder) * 0.84;
+    const QPointF wrist = shoulder + (hand - shoulder) * 0.95;
     if (l.sleeves == Sleeves::Short) {
         f.paint(limb(shoulder, wrist, 5), skinTone(l), armPart);
-        f.paint(ellipse(shoulder.x(), shoulder.y(), 8, 8), l.top, armPart);
+        if (l.puffSleeves) {
+            f.paint(ellipse(shoulder.x(), shoulder.y(), 8, 8), l.top, armPart);
+        } else {
+            f.paint(limb(shoulder, shoulder + (wrist - shoulder) * 0.3, 7), l.top, armPart);
+        }
     } else {
         const Tone t = sleeveTone(l);
         f.paint(limb(shoulder, wrist, 6.5), t, armPart);
@@ -255,7 +263,7 @@ void drawHeadSide(Figure& f) {
     const Look& l = f.look;
     f.upper();
     f.paint(box(37, 67, 7, 7), skinTone(l), kNeck);
-    f.paint(ellipse(38.5, 49.5, 46, 43).united(ellipse(49, 59, 18, 20)), skinTone(l), kFace);
-    f.paint(ellipse(31.5, 57, 5, 7), skinTone(l), kEar);
+    f.paint(ellipse(38.5, 49.5, 46, 43).united(ellipse(49.5, 61, 16, 16)), skinTone(l), kFace);
+    f.paint(ellipse(33, 57, 5, 7), skinTone(l), kEar);
     f.tint(box(51, 61, 4, 1).united(box(52, 62, 2, 1)), l.blush, kFace);
 }

@@ -12,7 +12,7 @@ QPainterPath capFront() {
     return ellipse(kAxis, 46.5, 54, 48);
 }
 QPainterPath capSide() {
-    return ellipse(38, 46.5, 54, 48);
+    return ellipse(37.5, 46.5, 53, 48).united(ellipse(32, 50, 42, 44));
 }
 QPainterPath capBack() {
     return ellipse(kAxis, 47, 54, 50);
@@ -59,16 +59,44 @@ void segments(Figure& f, const std::vector<QPointF>& centres, double w, double h
     }
 }
 
-std::vector<QPointF> mirroredPoints(const std::vector<QPointF>& pts) {
-    std::vector<QPointF> out;
-    for (const QPointF& p : pts) {
-        out.emplace_back(2 * kAxis - p.x(), p.y());
+// A ringlet hanging from `top`: turns that narrow to a point, each set off by
+// a slanting line. `lean` +1 turns the slant one way, -1 the other.
+void drill(Figure& f, QPointF top, int turns, double w, int lean) {
+    QPainterPath shape;
+    double tw = w;
+    std::vector<std::pair<QPointF, double>> rings;
+    for (int i = 0; i < turns; ++i) {
+        const QPointF c(top.x() + ((i % 2 == 0) ? 0 : 0.5 * lean), top.y() + i * 6.5);
+        shape = shape.united(ellipse(c.x(), c.y(), tw, 9));
+        rings.emplace_back(c, tw);
+        tw -= 1.1;
     }
-    return out;
+    shape = shape.united(polygon({{top.x() - tw / 2, top.y() + turns * 6.5 - 5},
+                                  {top.x() + tw / 2, top.y() + turns * 6.5 - 5},
+                                  {top.x() + 0.5, top.y() + turns * 6.5 + 1}}));
+    f.paint(shape, f.look.hair, kCurlA);
+    const QRgb line = shade(f.look.hair.base);
+    for (size_t i = 1; i < rings.size(); ++i) {
+        const QPointF c = rings[i].first;
+        const double hw = rings[i].second / 2 - 1;
+        f.line({QPointF(c.x() - hw, c.y() - 3 + lean * 1.5),
+                QPointF(c.x() + hw, c.y() - 3 - lean * 1.5)},
+               line, kCurlA);
+    }
+    for (const auto& [c, rw] : rings) {
+        f.highlight(box(c.x() - rw / 2 + 2, c.y() - 1, 1, 2), f.look.hair, kCurlA);
+    }
 }
 
 void paintHair(Figure& f, const QPainterPath& p, int part = kHair) {
     f.paint(p, f.look.hair, part);
+}
+
+// Long hair seen from behind: as wide as the head at the nape, narrowing over
+// the back so that the arms show beside it.
+QPainterPath backCurtain(double bottom) {
+    return polygon(
+        {{14, 48}, {66, 48}, {64, 66}, {53, 78}, {52, bottom}, {28, bottom}, {27, 78}, {16, 66}});
 }
 
 // ---- Long soft waves --------------------------------------------------------
@@ -127,12 +155,19 @@ void longWavy(Figure& f, Layer layer) {
         break;
     case View::Back:
         if (layer == Layer::Over) {
-            paintHair(f, capBack().united(wavyCurtain(15, 65, 50, 94)));
+            QPainterPath hair = capBack().united(backCurtain(94));
+            for (double x = 30.5; x <= 50; x += 6.5) {
+                hair = hair.united(ellipse(x, 94, 8, 7));
+            }
+            hair = hair.united(ellipse(16, 62, 7, 14)).united(ellipse(64, 62, 7, 14));
+            paintHair(f, hair);
             shine(f, kAxis, 40, 44);
             strands(f,
-                    {{QPointF(28, 56), QPointF(27, 70), QPointF(28, 90)},
-                     {QPointF(40, 50), QPointF(40, 92)},
-                     {QPointF(52, 56), QPointF(53, 70), QPointF(52, 90)}},
+                    {{QPointF(30, 56), QPointF(29, 70), QPointF(31, 92)},
+                     {QPointF(40, 50), QPointF(40, 94)},
+                     {QPointF(50, 56), QPointF(51, 70), QPointF(49, 92)},
+                     {QPointF(20, 56), QPointF(21, 70)},
+                     {QPointF(60, 56), QPointF(59, 70)}},
                     kHair);
         }
         break;
@@ -191,19 +226,21 @@ void longStraight(Figure& f, Layer layer) {
                                                       {60, 46},
                                                       {60, 62}})));
             shine(f, kAxis, 40, 42);
-            paintHair(f, withMirror(box(14, 44, 7, 38)), kHairLock);
-            strands(f, {{QPointF(17, 50), QPointF(17, 80)}, {QPointF(62, 50), QPointF(62, 80)}},
-                    kHairLock);
+            // Side locks cut level with the chin.
+            paintHair(f, withMirror(box(14, 44, 7, 29)), kHairLock);
+            f.highlight(withMirror(box(15, 46, 1, 24)), f.look.hair, kHairLock);
         }
         break;
     case View::Back:
         if (layer == Layer::Over) {
-            paintHair(f, capBack().united(curtain));
+            paintHair(f, capBack().united(backCurtain(96)));
             shine(f, kAxis, 40, 44);
             strands(f,
-                    {{QPointF(27, 54), QPointF(27, 96)},
-                     {QPointF(40, 50), QPointF(40, 96)},
-                     {QPointF(53, 54), QPointF(53, 96)}},
+                    {{QPointF(22, 54), QPointF(22, 70)},
+                     {QPointF(31, 54), QPointF(31, 95)},
+                     {QPointF(40, 50), QPointF(40, 95)},
+                     {QPointF(49, 54), QPointF(49, 95)},
+                     {QPointF(58, 54), QPointF(58, 70)}},
                     kHair);
         }
         break;
@@ -215,7 +252,8 @@ void longStraight(Figure& f, Layer layer) {
             paintHair(f, capSide().subtracted(
                              below({{35, 62}, {35, 46}, {54, 46}, {55, 44}, {56, 46}, {66, 46}})));
             shine(f, 37, 40, 42);
-            paintHair(f, box(29, 44, 6, 38), kHairLock);
+            paintHair(f, box(29, 44, 6, 28), kHairLock);
+            f.highlight(box(30, 46, 1, 23), f.look.hair, kHairLock);
         }
         break;
     }
@@ -263,15 +301,21 @@ void bob(Figure& f, Layer layer) {
                 kHair);
         break;
     default: {
-        QPainterPath shape =
-            ellipse(38, 46.5, 56, 48)
-                .united(polygon({{10, 47}, {40, 47}, {40, 71}, {15, 71}, {10, 66}}));
-        paintHair(
-            f,
-            shape.subtracted(below(
-                {{36, 66}, {36, 50}, {42, 46}, {50, 44}, {57, 42}, {60, 45}, {63, 43}, {66, 47}})));
+        // Cut longer at the front than at the back.
+        QPainterPath shape = capSide().united(
+            polygon({{10, 47}, {40, 47}, {42, 73}, {36, 72}, {20, 67}, {12, 63}, {10, 58}}));
+        QPainterPath window = below({{39, 66},
+                                     {38, 56},
+                                     {37, 50},
+                                     {42, 46},
+                                     {50, 44},
+                                     {57, 42},
+                                     {60, 45},
+                                     {63, 43},
+                                     {66, 47}});
+        paintHair(f, shape.subtracted(window));
         shine(f, 37, 40, 44);
-        strands(f, {{QPointF(22, 54), QPointF(23, 68)}, {QPointF(30, 52), QPointF(31, 68)}}, kHair);
+        strands(f, {{QPointF(20, 54), QPointF(22, 65)}, {QPointF(29, 54), QPointF(31, 68)}}, kHair);
         break;
     }
     }
@@ -287,6 +331,11 @@ QPainterPath spikes(std::initializer_list<std::array<QPointF, 3>> tris) {
     }
     p.setFillRule(Qt::WindingFill);
     return p.simplified();
+}
+
+// The back of the head down to the nape, for short hair seen from the side.
+QPainterPath nape() {
+    return polygon({{12, 40}, {34, 40}, {33, 62}, {30, 69}, {22, 68}, {15, 62}, {12, 52}});
 }
 
 void spiky(Figure& f, Layer layer) {
@@ -333,9 +382,9 @@ void spiky(Figure& f, Layer layer) {
                                          {{{16, 38}, {7, 42}, {16, 48}}},
                                          {{{64, 46}, {72, 52}, {63, 54}}},
                                          {{{17, 48}, {9, 55}, {18, 55}}},
-                                         {{{24, 60}, {28, 72}, {33, 62}}},
-                                         {{{33, 63}, {38, 73}, {43, 63}}},
-                                         {{{43, 63}, {49, 72}, {53, 61}}}});
+                                         {{{24, 60}, {28, 69}, {33, 62}}},
+                                         {{{33, 63}, {38, 71}, {43, 63}}},
+                                         {{{43, 63}, {49, 69}, {53, 61}}}});
         paintHair(f, ellipse(kAxis, 46, 52, 38).united(all));
         shine(f, kAxis, 39, 42);
         break;
@@ -347,8 +396,8 @@ void spiky(Figure& f, Layer layer) {
                                           {{{28, 27}, {27, 10}, {40, 25}}},
                                           {{{38, 25}, {50, 10}, {52, 29}}},
                                           {{{52, 30}, {65, 24}, {60, 38}}}});
-        QPainterPath window = below({{28, 66},
-                                     {28, 54},
+        QPainterPath window = below({{31, 66},
+                                     {31, 54},
                                      {34, 52},
                                      {36, 48},
                                      {40, 53},
@@ -359,7 +408,7 @@ void spiky(Figure& f, Layer layer) {
                                      {60, 42},
                                      {64, 48},
                                      {66, 48}});
-        paintHair(f, ellipse(38, 44, 52, 42).united(back).subtracted(window));
+        paintHair(f, ellipse(38, 44, 52, 42).united(nape()).united(back).subtracted(window));
         shine(f, 37, 39, 40);
         break;
     }
@@ -404,14 +453,14 @@ void bun(Figure& f, Layer layer) {
                     kHair);
             paintHair(f, ellipse(kAxis, 42, 20, 18), kHairLock);
             f.highlight(box(35, 36, 4, 1).united(box(34, 37, 2, 2)), f.look.hair, kHairLock);
-            strands(f, {{QPointF(36, 46), QPointF(40, 40), QPointF(45, 44)}}, kHairLock);
+            strands(f, {{QPointF(35, 44), QPointF(38, 47), QPointF(43, 47)}}, kHairLock);
             shine(f, kAxis, 40, 46);
         }
         break;
     default:
         if (layer == Layer::Over) {
             QPainterPath window = below(
-                {{30, 66}, {30, 55}, {34, 50}, {40, 46}, {50, 45}, {58, 45}, {64, 46}, {66, 47}});
+                {{31, 66}, {31, 55}, {34, 50}, {40, 46}, {50, 45}, {58, 45}, {64, 46}, {66, 47}});
             paintHair(f, capSide().subtracted(window));
             shine(f, 38, 40, 44);
             strands(f, {{QPointF(34, 49), QPointF(26, 44), QPointF(18, 42)}}, kHair);
@@ -423,8 +472,6 @@ void bun(Figure& f, Layer layer) {
 }
 
 // ---- Long ringlets -----------------------------------------------------------------
-
-const std::vector<QPointF> kDrill = {{14, 49}, {13, 57}, {14, 65}, {13, 73}, {14, 81}, {14, 88}};
 
 void ringlets(Figure& f, Layer layer) {
     const QPainterPath backHair = box(15, 50, 50, 28).united(ellipse(kAxis, 78, 50, 8));
@@ -447,8 +494,8 @@ void ringlets(Figure& f, Layer layer) {
                                                       {61, 48},
                                                       {61, 60}})));
             shine(f, kAxis, 40, 42);
-            segments(f, kDrill, 12, 10, 1.2);
-            segments(f, mirroredPoints(kDrill), 12, 10, 1.2);
+            drill(f, {14, 50}, 7, 11, 1);
+            drill(f, {66, 50}, 7, 11, -1);
         }
         break;
     case View::Back:
@@ -460,8 +507,8 @@ void ringlets(Figure& f, Layer layer) {
                      {QPointF(40, 56), QPointF(40, 80)},
                      {QPointF(50, 58), QPointF(50, 78)}},
                     kHair);
-            segments(f, kDrill, 12, 10, 1.2);
-            segments(f, mirroredPoints(kDrill), 12, 10, 1.2);
+            drill(f, {14, 50}, 7, 11, 1);
+            drill(f, {66, 50}, 7, 11, -1);
         }
         break;
     default:
@@ -478,7 +525,7 @@ void ringlets(Figure& f, Layer layer) {
                                                      {61, 47},
                                                      {66, 45}})));
             shine(f, 37, 40, 42);
-            segments(f, {{30, 50}, {29, 58}, {30, 66}, {29, 74}, {30, 82}, {30, 89}}, 11, 10, 1.2);
+            drill(f, {30, 50}, 7, 10, 1);
         }
         break;
     }
@@ -486,12 +533,15 @@ void ringlets(Figure& f, Layer layer) {
 
 // ---- Short fluffy hair -------------------------------------------------------------
 
-QPainterPath fluff(double cx) {
-    QPainterPath p = ellipse(cx, 45, 54, 46);
+QPainterPath fluff(double cx, bool sideView) {
+    QPainterPath p = ellipse(cx, 45.5, 52, 46);
     const double d = cx - kAxis;
-    for (const QPointF c : {QPointF(15, 54), QPointF(65, 54), QPointF(13, 43), QPointF(67, 43),
-                            QPointF(22, 28), QPointF(40, 24), QPointF(58, 28)}) {
-        p = p.united(ellipse(c.x() + d, c.y(), 12, 12));
+    for (const QPointF c : {QPointF(16, 55), QPointF(64, 55), QPointF(14.5, 45), QPointF(65.5, 45),
+                            QPointF(24, 28.5), QPointF(40, 24.5), QPointF(56, 28.5)}) {
+        if (sideView && c.x() > 60) {
+            continue; // the face side has no tufts
+        }
+        p = p.united(ellipse(c.x() + d, c.y(), 10, 9));
     }
     return p;
 }
@@ -502,29 +552,30 @@ void fluffy(Figure& f, Layer layer) {
     }
     switch (f.view) {
     case View::Front:
-        paintHair(f, fluff(kAxis).subtracted(below({{19, 62},
-                                                    {19, 50},
-                                                    {22, 46},
-                                                    {25, 51},
-                                                    {29, 44},
-                                                    {33, 50},
-                                                    {37, 43},
-                                                    {41, 49},
-                                                    {45, 43},
-                                                    {49, 50},
-                                                    {53, 44},
-                                                    {57, 51},
-                                                    {60, 46},
-                                                    {61, 62}})));
+        paintHair(f, fluff(kAxis, false)
+                         .subtracted(below({{19, 62},
+                                            {19, 50},
+                                            {22, 46},
+                                            {25, 51},
+                                            {29, 44},
+                                            {33, 50},
+                                            {37, 43},
+                                            {41, 49},
+                                            {45, 43},
+                                            {49, 50},
+                                            {53, 44},
+                                            {57, 51},
+                                            {60, 46},
+                                            {61, 62}})));
         shine(f, kAxis, 41, 44);
         break;
     case View::Back:
-        paintHair(f, fluff(kAxis).united(ellipse(kAxis, 58, 44, 22)));
+        paintHair(f, fluff(kAxis, false).united(ellipse(kAxis, 58, 44, 22)));
         shine(f, kAxis, 41, 46);
         strands(f, {{QPointF(32, 60), QPointF(34, 66)}, {QPointF(48, 60), QPointF(46, 66)}}, kHair);
         break;
     default:
-        paintHair(f, fluff(38)
+        paintHair(f, fluff(38, true)
                          .united(ellipse(22, 58, 22, 22))
                          .subtracted(below({{34, 64},
                                             {34, 50},
@@ -637,14 +688,18 @@ void sidePony(Figure& f, Layer layer) {
 
 // ---- One braid over the shoulder ---------------------------------------------------
 
-const std::vector<QPointF> kBraidFront = {{18, 66}, {20, 71}, {19, 76},
-                                          {21, 81}, {20, 86}, {22, 91}};
+const std::vector<QPointF> kBraidFront = {{19, 66}, {21, 71}, {21, 76},
+                                          {23, 81}, {22, 86}, {24, 91}};
 
 void braid(Figure& f, Layer layer) {
     // The braid lies over the character's right shoulder.
     switch (f.view) {
     case View::Front:
-        if (layer == Layer::Over) {
+        if (layer == Layer::Behind) {
+            // Hair gathered at the nape into the braid.
+            paintHair(f, polygon({{14, 50}, {30, 60}, {33, 70}, {28, 77}, {19, 74}, {14, 64}}),
+                      kHairBehind);
+        } else {
             paintHair(f, capFront().subtracted(below({{19, 60},
                                                       {19, 48},
                                                       {23, 44},
@@ -660,8 +715,8 @@ void braid(Figure& f, Layer layer) {
             strands(f, {{QPointF(48, 38), QPointF(40, 43), QPointF(24, 46)}}, kHair);
             paintHair(f, polygon({{13, 50}, {21, 50}, {22, 64}, {15, 66}}), kHairLock);
             segments(f, kBraidFront, 8, 7, 0.4);
-            f.paint(box(19, 94, 5, 2), f.look.acc, kAcc3);
-            f.paint(polygon({{19, 96}, {24, 96}, {25, 100}, {21.5, 102}, {18, 100}}), f.look.hair,
+            f.paint(box(21, 94, 5, 2), f.look.acc, kAcc3);
+            f.paint(polygon({{21, 96}, {26, 96}, {27, 100}, {23.5, 102}, {20, 100}}), f.look.hair,
                     kCurlA);
         }
         break;
@@ -751,8 +806,8 @@ void messy(Figure& f, Layer layer) {
         const QPainterPath tufts = spikes({{{{16, 42}, {6, 46}, {14, 52}}},
                                            {{{14, 52}, {7, 60}, {18, 60}}},
                                            {{{18, 60}, {14, 68}, {25, 64}}}});
-        QPainterPath window = below({{29, 66},
-                                     {29, 56},
+        QPainterPath window = below({{31, 66},
+                                     {31, 56},
                                      {34, 53},
                                      {36, 48},
                                      {40, 53},
@@ -792,20 +847,35 @@ void kidShort(Figure& f, Layer layer) {
                                      {62, 48},
                                      {62, 56}});
         window = window.united(box(8, 54, 12, 30)).united(box(60, 54, 12, 30));
-        paintHair(f, capFront().subtracted(window));
+        // Tufts stick out over the ears.
+        const QPainterPath tufts = spikes({{{{15, 40}, {8, 46}, {15, 48}}},
+                                           {{{15, 47}, {10, 54}, {18, 53}}},
+                                           {{{65, 40}, {72, 46}, {65, 48}}},
+                                           {{{65, 47}, {70, 54}, {62, 53}}}});
+        paintHair(f, capFront().united(tufts).subtracted(window));
         shine(f, kAxis, 40, 42);
         break;
     }
-    case View::Back:
+    case View::Back: {
+        const QPainterPath tufts = spikes({{{{15, 40}, {8, 46}, {15, 48}}},
+                                           {{{15, 47}, {10, 54}, {18, 53}}},
+                                           {{{65, 40}, {72, 46}, {65, 48}}},
+                                           {{{65, 47}, {70, 54}, {62, 53}}},
+                                           {{{27, 58}, {31, 67}, {35, 60}}},
+                                           {{{35, 61}, {40, 69}, {45, 61}}},
+                                           {{{45, 60}, {49, 67}, {53, 58}}}});
         paintHair(f, capBack()
                          .united(box(20, 50, 40, 10))
-                         .subtracted(polygon(
-                             {{14, 58}, {30, 64}, {50, 64}, {66, 58}, {66, 90}, {14, 90}})));
+                         .subtracted(
+                             polygon({{14, 58}, {30, 64}, {50, 64}, {66, 58}, {66, 90}, {14, 90}}))
+                         .united(tufts));
         shine(f, kAxis, 40, 46);
+        strands(f, {{QPointF(32, 48), QPointF(31, 58)}, {QPointF(48, 48), QPointF(49, 58)}}, kHair);
         break;
+    }
     default: {
-        QPainterPath window = below({{28, 66},
-                                     {28, 54},
+        QPainterPath window = below({{31, 66},
+                                     {31, 54},
                                      {34, 52},
                                      {36, 48},
                                      {40, 52},
@@ -816,7 +886,9 @@ void kidShort(Figure& f, Layer layer) {
                                      {62, 44},
                                      {66, 47}});
         paintHair(f,
-                  capSide().subtracted(window).united(spikes({{{{16, 46}, {8, 54}, {18, 56}}}})));
+                  capSide().subtracted(window).united(spikes({{{{14, 40}, {5, 44}, {13, 50}}},
+                                                              {{{13, 50}, {6, 57}, {16, 58}}},
+                                                              {{{17, 60}, {14, 68}, {24, 65}}}})));
         shine(f, 37, 40, 42);
         break;
     }

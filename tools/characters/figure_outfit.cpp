@@ -10,13 +10,14 @@ bool has(const Look& l, unsigned extra) {
 
 // A five-pointed star of 5 x 5 pixels centred on (cx, cy).
 void star(Figure& f, int cx, int cy, QRgb colour, int part) {
-    f.line({QPointF(cx, cy - 2), QPointF(cx, cy + 1)}, colour, part);
-    f.line({QPointF(cx - 2, cy - 1), QPointF(cx + 2, cy - 1)}, colour, part);
-    f.line({QPointF(cx - 1, cy), QPointF(cx + 1, cy)}, colour, part);
-    f.dot(cx - 1, cy + 1, colour, part);
-    f.dot(cx + 1, cy + 1, colour, part);
-    f.dot(cx - 2, cy + 2, colour, part);
-    f.dot(cx + 2, cy + 2, colour, part);
+    static constexpr const char* kStar[5] = {"..X..", ".XXX.", "XXXXX", ".XXX.", ".X.X."};
+    for (int r = 0; r < 5; ++r) {
+        for (int c = 0; c < 5; ++c) {
+            if (kStar[r][c] == 'X') {
+                f.dot(cx - 2 + c, cy - 2 + r, colour, part);
+            }
+        }
+    }
 }
 
 void bow(Figure& f, double cx, double cy, double w, const Tone& t, int part) {
@@ -30,9 +31,20 @@ void bow(Figure& f, double cx, double cy, double w, const Tone& t, int part) {
 
 } // namespace
 
+void hemFrill(Figure& f, double left, double right) {
+    const double y = f.look.hem + 0.5;
+    for (double x = left; x <= right + 0.1; x += 3) {
+        f.paint(ellipse(x, y, 4, 4), kWhite, kExtra2);
+    }
+    f.paint(box(left, y - 1.5, right - left, 2), kWhite, kExtra2);
+}
+
 void drawOutfitDetailsFront(Figure& f) {
     const Look& l = f.look;
     const double hem = l.hem + 1;
+    if (has(l, kHemFrill)) {
+        hemFrill(f, 26, 54);
+    }
     if (has(l, kVest) || has(l, kCardigan)) {
         const QPainterPath panel = polygon({{30.5, 72}, {36.5, 72}, {37.5, 89}, {29.5, 89}});
         f.paint(withMirror(panel), l.extra, kExtra);
@@ -95,6 +107,9 @@ void drawOutfitDetailsFront(Figure& f) {
 
 void drawOutfitDetailsBack(Figure& f) {
     const Look& l = f.look;
+    if (has(l, kHemFrill)) {
+        hemFrill(f, 26, 54);
+    }
     if (has(l, kVest) || has(l, kCardigan)) {
         f.paint(polygon({{30.5, 72}, {49.5, 72}, {50.5, 89}, {29.5, 89}}), l.extra, kExtra);
         f.line({QPointF(40, 78), QPointF(40, 88)}, shade(l.extra.base), kExtra);
@@ -128,6 +143,9 @@ void drawOutfitDetailsBack(Figure& f) {
 void drawOutfitDetailsSide(Figure& f) {
     const Look& l = f.look;
     const double hem = l.hem + 1;
+    if (has(l, kHemFrill)) {
+        hemFrill(f, 30, 51);
+    }
     if (has(l, kVest) || has(l, kCardigan)) {
         f.paint(polygon({{34, 72}, {43, 72}, {44, 89}, {33, 89}}), l.extra, kExtra);
         f.highlight(box(35, 74, 1, 12), l.extra, kExtra);

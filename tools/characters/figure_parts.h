@@ -42,7 +42,7 @@ class Figure {
 public:
     Figure(const Look& look, View view, int step);
 
-    [[nodiscard]] QImage render(QRgb background, int* holes) const {
+    [[nodiscard]] QImage render(QRgb background, std::vector<QPoint>* holes) const {
         return canvas.render(background, kOutline, holes);
     }
 

@@ -1,22 +1,18 @@
 #include "geometry.h"
 
+#include <QPainterPathStroker>
 #include <QTransform>
 
-#include <cmath>
-
 QPainterPath limb(QPointF a, QPointF b, double w) {
-    const QPointF d = b - a;
-    const double len = std::hypot(d.x(), d.y());
-    QPainterPath p;
-    if (len > 0) {
-        const QPointF n(-d.y() / len * w / 2, d.x() / len * w / 2);
-        p.addPolygon(QPolygonF({a + n, b + n, b - n, a - n}));
-        p.closeSubpath();
-    }
-    p.addEllipse(a, w / 2, w / 2);
-    p.addEllipse(b, w / 2, w / 2);
+    QPainterPath line(a);
+    line.lineTo(b);
+    QPainterPathStroker stroker;
+    stroker.setWidth(w);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    QPainterPath p = stroker.createStroke(line);
     p.setFillRule(Qt::WindingFill);
-    return p.simplified();
+    return p;
 }
 
 QPainterPath mirrored(const QPainterPath& p) {

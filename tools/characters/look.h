@@ -58,6 +58,7 @@ enum Extra : unsigned {
     kBoots = 1u << 11,     // high boots
     kScarf = 1u << 12,     // scarf around the neck
     kCardigan = 1u << 13,  // open long-sleeved cardigan
+    kHemFrill = 1u << 14,  // white lace along the hem
 };
 
 struct Look {
@@ -74,6 +75,7 @@ struct Look {
 
     Tone top;
     Sleeves sleeves = Sleeves::Long;
+    bool puffSleeves = false; // short sleeves gathered into puffs
     Lower lower = Lower::Skirt;
     Tone bottom;   // skirt, shorts or trousers (the dress uses `top`)
     int hem = 100; // lowest row of skirt, dress or shorts in the standing pose

@@ -50,11 +50,13 @@ QImage bodySheet(const Look& look, QRgb background, bool& ok) {
     QPainter p(&sheet);
     for (int row = 0; row < 4; ++row) {
         for (int col = 0; col < 3; ++col) {
-            int holes = 0;
+            std::vector<QPoint> holes;
             const QImage cell = drawBodyCell(look, static_cast<View>(row), col, background, &holes);
-            if (holes != 0) {
-                std::fprintf(stderr, "%s row %d column %d: %d enclosed background pixels\n",
-                             look.name, row, col, holes);
+            if (!holes.empty()) {
+                std::fprintf(stderr,
+                             "%s row %d column %d: %d enclosed background pixels from %d,%d\n",
+                             look.name, row, col, static_cast<int>(holes.size()), holes[0].x(),
+                             holes[0].y());
                 ok = false;
             }
             p.drawImage(col * kCellW, row * kCellH, cell);
