@@ -65,6 +65,61 @@ QImage bodySheet(const Look& look, QRgb background, bool& ok) {
     return sheet;
 }
 
+// Where the program draws the open eyes and the mouth on each view, the body
+// must show plain skin: no hair, line or blush under them.
+bool checkFace(const Look& look, const QImage& body, const QImage& eyes, int index) {
+    struct Placement {
+        int row;
+        int stripX;
+        int offset;
+        QRect mouth;
+    };
+    const int rightFront = index == 1 ? 41 : 40;
+    const Placement placements[] = {
+        {0, 0, 0, QRect(37, 64, 6, 2)},
+        {0, kEyeW, rightFront, QRect(37, 64, 6, 2)},
+        {1, kEyeW, 26, QRect(28, 64, 3, 2)},
+        {3, 0, 14, QRect(49, 64, 3, 2)},
+    };
+    const QRgb eyeBg = eyes.pixel(0, 0);
+    bool ok = true;
+    for (const Placement& p : placements) {
+        for (int col = 0; col < 3; ++col) {
+            const int bob = col == 0 ? 0 : 1;
+            const QPoint origin(col * kCellW, p.row * kCellH);
+            int bad = 0;
+            QPoint first;
+            const auto check = [&](int x, int y) {
+                if (body.pixel(origin.x() + x, origin.y() + y) != (look.skin | 0xFF000000)) {
+                    if (bad++ == 0) {
+                        first = QPoint(x, y);
+                    }
+                }
+            };
+            for (int y = 0; y + bob < kCellH; ++y) {
+                for (int x = 0; x < kEyeW; ++x) {
+                    if (eyes.pixel(p.stripX + x, y) != eyeBg) {
+                        check(p.offset + x, y + bob);
+                    }
+                }
+            }
+            for (int y = p.mouth.top(); y <= p.mouth.bottom(); ++y) {
+                for (int x = p.mouth.left(); x <= p.mouth.right(); ++x) {
+                    check(x, y + bob);
+                }
+            }
+            if (bad != 0) {
+                std::fprintf(
+                    stderr,
+                    "%s row %d column %d: %d pixels under the face are not skin, from %d,%d\n",
+                    look.name, p.row, col, bad, first.x(), first.y());
+                ok = false;
+            }
+        }
+    }
+    return ok;
+}
+
 bool save(const QImage& img, const QString& path) {
     // Qt writes 24-bit BMPs from 32-bit images.
     if (!img.convertToFormat(QImage::Format_RGB888).save(path, "BMP")) {
@@ -90,6 +145,7 @@ int main(int argc, char** argv) {
         // Character 1's right-hand eye is drawn one pixel further right.
         const QImage eyes = drawEyeStrip(look, bg.eyes, i == 1 ? 1 : 0);
         ok = checkColours(body, bg.body, look.name) && ok;
+        ok = checkFace(look, body, eyes, i) && ok;
         ok = checkColours(eyes, bg.eyes, look.name) && ok;
         ok = save(body, out.filePath(QStringLiteral("%1.bmp").arg(101 + 2 * i))) && ok;
         ok = save(eyes, out.filePath(QStringLiteral("%1.bmp").arg(102 + 2 * i))) && ok;
