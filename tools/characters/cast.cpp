@@ -269,7 +269,7 @@ Look ilvenne() {
     l.lower = Lower::Dress;
     l.hem = 100;
     l.shoes = {0xFF74B0E6, 0xFFB4D8F8};
-    l.extras = kChestBow | kCollar | kHemFrill;
+    l.extras = kChestBow | kCollar | kHemFrill | kSash;
     l.extra2 = {0xFF74B0E6, 0xFFB4D8F8};
     l.accessory = Accessory::FlowerCrown;
     l.acc = {0xFFFFA8C8, 0xFFFFE4EE};

@@ -118,8 +118,8 @@ void longWavy(Figure& f, Layer layer) {
         if (layer == Layer::Behind) {
             paintHair(f, ellipse(kAxis, 47, 56, 50).united(wavyCurtain(15, 65, 50, 94)),
                       kHairBehind);
-            strands(f, {{QPointF(18, 70), QPointF(19, 92)}, {QPointF(61, 70), QPointF(60, 92)}},
-                    kHairBehind);
+            f.highlight(withMirror(polygon({{16, 64}, {18, 64}, {19, 88}, {17, 88}})), f.look.hair,
+                        kHairBehind);
         } else {
             paintHair(f, capFront().subtracted(below({{18, 62},
                                                       {18, 50},
@@ -148,9 +148,10 @@ void longWavy(Figure& f, Layer layer) {
                                                {14, 75},
                                                {15, 66},
                                                {13, 56}});
-            paintHair(f, withMirror(lock), kHairLock);
-            strands(f, {{QPointF(17, 52), QPointF(18, 62), QPointF(17, 72)}}, kHairLock);
-            strands(f, {{QPointF(62, 52), QPointF(61, 62), QPointF(62, 72)}}, kHairLock);
+            // The locks flow into the hair behind without a parting line.
+            paintHair(f, withMirror(lock), kHairBehind);
+            strands(f, {{QPointF(17, 52), QPointF(18, 62), QPointF(17, 70)}}, kHairBehind);
+            strands(f, {{QPointF(62, 52), QPointF(61, 62), QPointF(62, 70)}}, kHairBehind);
         }
         break;
     case View::Back:

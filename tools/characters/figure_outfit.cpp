@@ -100,6 +100,10 @@ void drawOutfitDetailsFront(Figure& f) {
         f.paint(box(30, 84, 21, 2), l.extra2, kExtra2);
         f.paint(box(38, 83.5, 4, 3), l.extra2.hi, kAcc3);
     }
+    if (has(l, kSash)) {
+        f.paint(box(29.5, 83, 21, 3), l.extra2, kExtra2);
+        f.highlight(box(31, 83, 18, 1), l.extra2, kExtra2);
+    }
     if (has(l, kEmblem)) {
         star(f, 40, 80, l.extra2.base, 0);
     }
@@ -137,6 +141,12 @@ void drawOutfitDetailsBack(Figure& f) {
     }
     if (has(l, kBelt)) {
         f.paint(box(30, 84, 21, 2), l.extra2, kExtra2);
+    }
+    if (has(l, kSash)) {
+        f.paint(box(29.5, 83, 21, 3), l.extra2, kExtra2);
+        f.paint(polygon({{38, 86}, {40, 86}, {36, 96}, {33, 95}}), l.extra2, kAcc);
+        f.paint(polygon({{42, 86}, {40, 86}, {44, 96}, {47, 95}}), l.extra2, kAcc);
+        bow(f, kAxis, 84.5, 7, l.extra2, kAcc2);
     }
 }
 
@@ -177,6 +187,11 @@ void drawOutfitDetailsSide(Figure& f) {
     }
     if (has(l, kBelt)) {
         f.paint(box(33, 84, 15, 2), l.extra2, kExtra2);
+    }
+    if (has(l, kSash)) {
+        f.paint(box(33, 83, 15, 3), l.extra2, kExtra2);
+        f.paint(polygon({{33, 85}, {31, 85}, {27, 95}, {30, 96}}), l.extra2, kAcc);
+        f.paint(polygon({{29, 81}, {33, 84}, {29, 88}}), l.extra2, kAcc2);
     }
     if (has(l, kEmblem)) {
         f.dot(46, 79, l.extra2.base, 0);

@@ -59,6 +59,7 @@ enum Extra : unsigned {
     kScarf = 1u << 12,     // scarf around the neck
     kCardigan = 1u << 13,  // open long-sleeved cardigan
     kHemFrill = 1u << 14,  // white lace along the hem
+    kSash = 1u << 15,      // ribbon round the waist, bowed at the back
 };
 
 struct Look {

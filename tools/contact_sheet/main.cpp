@@ -34,6 +34,7 @@ struct Shot {
     int blinkPhase; // 0 open, 1 half closed, 2 closed
     int mood;
     const char* caption;
+    bool talking = false; // the balloon is shown
 };
 
 constexpr Shot kShots[] = {
@@ -41,7 +42,7 @@ constexpr Shot kShots[] = {
     {0, 1, 0, 1, "step 1"},       {0, 3, 0, 2, "step 2"},         {1, 0, 0, 0, "left"},
     {1, 1, 1, 1, "step 1, half"}, {1, 3, 2, 2, "step 2, closed"}, {2, 0, 0, 0, "back"},
     {2, 1, 0, 0, "step 1"},       {2, 3, 0, 0, "step 2"},         {3, 0, 0, 0, "right"},
-    {3, 1, 1, 1, "step 1, half"}, {3, 3, 2, 2, "step 2, closed"},
+    {3, 1, 1, 1, "step 1, half"}, {3, 3, 2, 2, "step 2, closed"}, {0, 0, 0, 2, "talking", true},
 };
 constexpr int kShotCount = static_cast<int>(std::size(kShots));
 
@@ -56,6 +57,7 @@ void drawShot(QPainter& p, Mascot& m, const Shot& shot, QPoint at) {
     m.st.stepFrame = shot.stepFrame;
     m.st.blinkPhase = shot.blinkPhase;
     m.st.mood = shot.mood;
+    m.st.balloonShown = shot.talking ? 1 : 0;
     Byouga(m);
     const Sprite& s = m.sprite;
     const QImage img = s.image.scaled(s.image.size() * kScale);
