@@ -2,6 +2,7 @@
 #include "ui/alarm_box_window.h"
 #include "ui/form1.h"
 #include "ui/qt_platform.h"
+#include "ui/settei_window.h"
 
 #include <QApplication>
 
@@ -12,8 +13,9 @@ int main(int argc, char* argv[]) {
     const bool hasWayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
     const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     if (!hasX && !hasWayland && !platformChosen) {
-        std::fputs("sanpo needs a graphical session: start it from a desktop (no DISPLAY is set).\n",
-                   stderr);
+        std::fputs(
+            "sanpo needs a graphical session: start it from a desktop (no DISPLAY is set).\n",
+            stderr);
         return 2;
     }
     // The mascot places its windows itself and stays on top, which Wayland
@@ -32,5 +34,7 @@ int main(int argc, char* argv[]) {
     // window: they sync after it on every tick.
     AlarmBoxWindow alarmBox(mascot);
     QObject::connect(&form, &Form1::synced, &alarmBox, &AlarmBoxWindow::sync);
+    SetteiWindow settei(mascot);
+    QObject::connect(&form, &Form1::synced, &settei, &SetteiWindow::sync);
     return QApplication::exec();
 }
