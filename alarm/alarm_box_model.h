@@ -39,14 +39,6 @@ inline constexpr QRgb kAlaonPlain = qRgb(255, 255, 255);
 inline constexpr QRgb kAlaonState = qRgb(150, 150, 255);
 inline constexpr QRgb kAlaonHover = qRgb(255, 150, 150);
 
-// An editable one-line text box.
-struct TextBoxModel {
-    QString text;
-    TwipsRect geometry;
-    bool visible = true;
-    bool operator==(const TextBoxModel&) const = default;
-};
-
 struct AlarmBoxModel : PanelModel {
     AlarmBoxModel();
 

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 // Models of the controls that the desktop shell mirrors. Geometry is in
 // twips (15 to the pixel), as the core computes it; the shell divides by 15.
@@ -31,4 +32,40 @@ struct PanelModel {
     TwipsRect geometry;
     bool visible = false;
     bool operator==(const PanelModel&) const = default;
+};
+
+// An editable text box.
+struct TextBoxModel {
+    QString text;
+    TwipsRect geometry;
+    bool visible = true;
+    bool operator==(const TextBoxModel&) const = default;
+};
+
+// A check box: `value` 1 checked, 0 cleared.
+struct CheckBoxModel {
+    QString caption;
+    TwipsRect geometry;
+    bool visible = true;
+    int value = 0;
+    bool operator==(const CheckBoxModel&) const = default;
+};
+
+// A horizontal scroll bar and the value it stands at, min <= value <= max.
+struct ScrollBarModel {
+    TwipsRect geometry;
+    bool visible = true;
+    int min = 0;
+    int max = 0;
+    int value = 0;
+    bool operator==(const ScrollBarModel&) const = default;
+};
+
+// A list of rows with at most one selected (`ListIndex`, -1 none).
+struct ListBoxModel {
+    QStringList rows;
+    TwipsRect geometry;
+    bool visible = true;
+    int ListIndex = -1;
+    bool operator==(const ListBoxModel&) const = default;
 };

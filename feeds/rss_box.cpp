@@ -23,10 +23,10 @@ void fillAndChooseFirst(Mascot& m) {
 
 void openSelectedArticle(Mascot& m) {
     const ListBoxModel& list = m.RssBox.List2;
-    if (list.listIndex < 0 || list.listIndex >= list.items.size()) {
+    if (list.ListIndex < 0 || list.ListIndex >= list.rows.size()) {
         return;
     }
-    const QString title = list.items[list.listIndex].mid(kMarkLength);
+    const QString title = list.rows[list.ListIndex].mid(kMarkLength);
     for (int i = 1; i <= kArticleSlots; ++i) {
         if (m.st.articleTitle[i] == title) {
             KijiHiraku(m, m.st.articleLink[i]);
@@ -92,13 +92,13 @@ void KijiIchiran(Mascot& m) {
     // the recorded slot also holds for a data file that has gaps.
     const QString& url = m.st.feedUrl[m.RssBox.feedSlotOfEntry[chosen]];
     ListBoxModel& list = m.RssBox.List2;
-    list.items.clear();
-    list.listIndex = -1;
+    list.rows.clear();
+    list.ListIndex = -1;
     for (int i = 1; i <= kArticleSlots; ++i) {
         // Free entries have no address either: they never match a feed.
         if (m.st.articleFeedUrl[i] == url && !m.st.articleTitle[i].isEmpty()) {
             const QString& mark = m.st.articleRead[i] == 0 ? kUnreadMark : kReadMark;
-            list.items.append(mark + m.st.articleTitle[i]);
+            list.rows.append(mark + m.st.articleTitle[i]);
         }
     }
 }
@@ -111,7 +111,7 @@ void Combo2_Click(Mascot& m, int index) {
 
 void List2_Click(Mascot& m, int index) {
     ListBoxModel& list = m.RssBox.List2;
-    list.listIndex = index >= 0 && index < list.items.size() ? index : -1;
+    list.ListIndex = index >= 0 && index < list.rows.size() ? index : -1;
 }
 
 void List2_DblClick(Mascot& m) {

@@ -14,14 +14,6 @@ struct ComboBoxModel {
     bool operator==(const ComboBoxModel&) const = default;
 };
 
-// A list of lines: its lines and the selected one (-1 none).
-struct ListBoxModel {
-    TwipsRect geometry;
-    QStringList items;
-    int listIndex = -1;
-    bool operator==(const ListBoxModel&) const = default;
-};
-
 inline const QString kLastFetchCaption = QStringLiteral("最終更新日時：");
 
 // The feed panel beside the character: the last-fetch time, the feed
@@ -37,7 +29,7 @@ struct RssBoxModel : PanelModel {
     }};
     ComboBoxModel Combo2{{120, 600, 5895, 315}, {}, -1};
     QList<int> feedSlotOfEntry; // the slot (1..10) behind each entry of Combo2
-    ListBoxModel List2{{120, 1080, 5895, 3180}, {}, -1};
+    ListBoxModel List2{{}, {120, 1080, 5895, 3180}, true, -1};
     // 0: update all feeds, 1: open the selected article, 2: close.
     std::array<LabelModel, 3> RssLButton{{
         {QStringLiteral("RSS更新"), {120, 4320, 1215, 255}, true, Qt::white},

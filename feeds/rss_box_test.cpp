@@ -29,7 +29,7 @@ protected:
         m.st.articleRead[i] = read;
         m.st.articleFeedUrl[i] = feed;
     }
-    QStringList lines() const { return m.RssBox.List2.items; }
+    QStringList lines() const { return m.RssBox.List2.rows; }
     void press(int button, int mouse = kLeftButton) {
         RssLButton_MouseDown(m, button, mouse, 0, 10, 10);
     }
@@ -90,7 +90,7 @@ TEST_F(FeedPanel, OpeningTheSelectedArticleMarksItReadAndRefillsTheList) {
     EXPECT_EQ(platform.programs[0].arguments, QStringList{u"https://news.example.jp/1"_qs});
     EXPECT_EQ(m.st.articleRead[1], 1);
     EXPECT_EQ(lines(), (QStringList{u"済 速報"_qs, u"済 天気"_qs}));
-    EXPECT_EQ(m.RssBox.List2.listIndex, -1);
+    EXPECT_EQ(m.RssBox.List2.ListIndex, -1);
 
     // A later fetch does not bring it back unread.
     RssKoushin(m, kNews,

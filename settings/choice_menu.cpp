@@ -6,6 +6,7 @@
 #include "feeds/rss_box.h"
 #include "core/startup.h"
 #include "settings/menu_phrases.h"
+#include "settings/settei.h"
 #include "speech/hanashikake.h"
 #include "speech/hanasu.h"
 
@@ -19,9 +20,9 @@ struct Choice {
     int code;
 };
 constexpr Choice kMainMenu[] = {
-    {u"なんでもない", ActionCode::Close}, {u"終了する", ActionCode::ConfirmQuit},
+    {u"なんでもない", ActionCode::Close},    {u"終了する", ActionCode::ConfirmQuit},
     {u"設定変更する", ActionCode::Settings}, {u"RSSメニュー", ActionCode::Feeds},
-    {u"アラーム", ActionCode::Alarm},       {u"何か話して", ActionCode::Talk},
+    {u"アラーム", ActionCode::Alarm},        {u"何か話して", ActionCode::Talk},
 };
 
 void setChoice(Mascot& m, int i, const char16_t* caption, int code) {
@@ -29,9 +30,13 @@ void setChoice(Mascot& m, int i, const char16_t* caption, int code) {
     m.st.choiceCode[static_cast<std::size_t>(i)] = code;
 }
 
-int character(const Mascot& m) { return std::clamp(m.st.charIndex, 0, kCharacterCount - 1); }
+int character(const Mascot& m) {
+    return std::clamp(m.st.charIndex, 0, kCharacterCount - 1);
+}
 
-void hidePanel(PanelModel& panel) { panel.visible = false; }
+void hidePanel(PanelModel& panel) {
+    panel.visible = false;
+}
 
 void confirmQuit(Mascot& m) {
     HanasuKesu(m);
@@ -103,20 +108,31 @@ void Sentaku_MouseDown(Mascot& m, int index) {
 
 void runAction(Mascot& m, int code) {
     switch (code) {
-    case ActionCode::ConfirmQuit: confirmQuit(m); return;
-    case ActionCode::Quit: Shuuryou(m); return;
+    case ActionCode::ConfirmQuit:
+        confirmQuit(m);
+        return;
+    case ActionCode::Quit:
+        Shuuryou(m);
+        return;
     case ActionCode::Close:
         HanasuKesu(m);
         m.st.legActive = 0;
         return;
     case ActionCode::Settings:
         HanasuKesu(m);
-        // The settings panel opens here once it exists.
+        SetteiHiraku(m);
         return;
-    case ActionCode::Feeds: openFeeds(m); return;
-    case ActionCode::Talk: talk(m); return;
-    case ActionCode::Alarm: AlarmHiraku(m); return;
-    default: break;
+    case ActionCode::Feeds:
+        openFeeds(m);
+        return;
+    case ActionCode::Talk:
+        talk(m);
+        return;
+    case ActionCode::Alarm:
+        AlarmHiraku(m);
+        return;
+    default:
+        break;
     }
     if (code > ActionCode::OpenArticle && code <= ActionCode::OpenArticle + kArticleSlots) {
         openArticle(m, code - ActionCode::OpenArticle);

@@ -110,7 +110,8 @@ TEST_F(ChoiceMenuTest, QuitConfirmationInOneOrTwoLines) {
     m.st.charIndex = 3;
     rightClick();
     choose(QStringLiteral("終了する"));
-    EXPECT_EQ(m.HanasuBox.HanasuNaiyo.caption, QStringLiteral("終了致します。\r\nよろしいですか？"));
+    EXPECT_EQ(m.HanasuBox.HanasuNaiyo.caption,
+              QStringLiteral("終了致します。\r\nよろしいですか？"));
     EXPECT_EQ(platform.quits, 0);
     choose(QStringLiteral("はい"));
     EXPECT_EQ(platform.quits, 1);
@@ -216,5 +217,19 @@ TEST_F(ChoiceMenuTest, FeedMenuOpensThePanelWhenTheFirstFeedIsNamed) {
     EXPECT_EQ(m.st.balloonShown, 0);
     EXPECT_EQ(m.st.panelMode, PanelMode::Feeds);
     EXPECT_TRUE(m.RssBox.visible);
+}
+
+TEST_F(ChoiceMenuTest, SettingsChoiceOpensTheSettingsPanelFromTheState) {
+    m.st.masterName = QStringLiteral("ご主人");
+    rightClick();
+    choose(QStringLiteral("設定変更する"));
+    EXPECT_EQ(m.st.balloonShown, 0);
+    EXPECT_FALSE(m.HanasuBox.visible);
+    EXPECT_EQ(m.st.panelMode, PanelMode::Settings);
+    EXPECT_TRUE(m.Settei.visible);
+    EXPECT_EQ(m.Settei.SetteiText.text, QStringLiteral("ご主人"));
+    rightClick();
+    EXPECT_FALSE(m.Settei.visible);
+    EXPECT_EQ(m.st.panelMode, PanelMode::None);
 }
 } // namespace

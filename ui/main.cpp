@@ -4,6 +4,7 @@
 #include "ui/form1.h"
 #include "ui/qt_platform.h"
 #include "ui/rss_box_window.h"
+#include "ui/settei_window.h"
 
 #include <QApplication>
 
@@ -46,5 +47,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&balloon, &BalloonWindow::choiceMade, &form, &Form1::wakeOnNextTick);
     RssBoxWindow rssBox(mascot);
     QObject::connect(&form, &Form1::synced, &rssBox, &RssBoxWindow::sync);
+    SetteiWindow settei(mascot);
+    QObject::connect(&form, &Form1::synced, &settei, &SetteiWindow::sync);
     return QApplication::exec();
 }

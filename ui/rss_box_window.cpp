@@ -156,12 +156,12 @@ void RssBoxWindow::sync() {
     }
     if (!before || before->List2 != box.List2) {
         const QSignalBlocker quiet(list_);
-        if (!before || before->List2.items != box.List2.items) {
+        if (!before || before->List2.rows != box.List2.rows) {
             list_->clear();
-            list_->addItems(box.List2.items);
+            list_->addItems(box.List2.rows);
         }
-        list_->setCurrentRow(box.List2.listIndex);
-        if (box.List2.listIndex < 0) {
+        list_->setCurrentRow(box.List2.ListIndex);
+        if (box.List2.ListIndex < 0) {
             list_->clearSelection();
         }
         list_->setGeometry(pixels(box.List2.geometry));

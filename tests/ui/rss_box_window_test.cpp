@@ -110,7 +110,7 @@ TEST_F(RssBoxWindowTest, ChoosingAFeedAndDoubleClickingAnArticle) {
 
     const QPoint row = list->visualItemRect(list->item(0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
-    EXPECT_EQ(m.RssBox.List2.listIndex, 0);
+    EXPECT_EQ(m.RssBox.List2.ListIndex, 0);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
     EXPECT_EQ(platform.openedUrls, QStringList{u"https://news.example.jp/2"_qs});
     EXPECT_EQ(m.st.articleRead[2], 1);
