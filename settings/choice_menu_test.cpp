@@ -86,7 +86,11 @@ TEST_F(ChoiceMenuTest, RightPressHidesAnOpenPanelWithoutSaving) {
     Hanasu(m, QStringLiteral("９時です。"), 3000, 510, QString(), 5, 0);
     rightClick();
     EXPECT_TRUE(m.AlarmBox.visible);
-    EXPECT_EQ(m.st.panelMode, PanelMode::None) << "closing the balloon resets panelMode";
+    EXPECT_EQ(m.st.panelMode, PanelMode::Alarm) << "the panel stays open and followed";
+    rightClick();
+    EXPECT_FALSE(m.AlarmBox.visible);
+    EXPECT_EQ(m.st.panelMode, PanelMode::None);
+    EXPECT_EQ(m.st.balloonShown, 0) << "the second press closes the panel, no menu opens";
 }
 
 TEST_F(ChoiceMenuTest, QuitConfirmationInOneOrTwoLines) {

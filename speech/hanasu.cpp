@@ -77,7 +77,11 @@ void HanasuKesu(Mascot& m) {
     MascotState& st = m.st;
     HanasuBoxModel& box = m.HanasuBox;
     box.visible = false;
-    st.panelMode = PanelMode::None;
+    // Closing the balloon ends a menu, not a panel that a line (the alarm,
+    // a feed notice) was said over: that panel stays open and followed.
+    if (st.panelMode == PanelMode::Menu) {
+        st.panelMode = PanelMode::None;
+    }
     if (box.Sentaku[0].visible) {
         st.legActive = 0;
     }
