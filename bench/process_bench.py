@@ -61,7 +61,7 @@ def data_file(path, talk_interval):
 
 def first_frame_ms(env, pid, started):
     while time.monotonic() - started < 10:
-        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name",
+        out = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid), "--name",
                               "^sanpo$"], capture_output=True, text=True, env=env).stdout.split()
         if out:
             geo = subprocess.run(["xdotool", "getwindowgeometry", out[0]], capture_output=True,

@@ -44,7 +44,7 @@ BalloonWindow::BalloonWindow(Mascot& m, ChoiceHandlers handlers, QWidget* parent
     setObjectName(QStringLiteral("HanasuBox"));
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
                    Qt::WindowDoesNotAcceptFocus);
-    setWindowTitle(QStringLiteral("sanpo"));
+    setWindowTitle(QStringLiteral("sanpo balloon"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_X11DoNotAcceptFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -72,7 +72,7 @@ class Sanpo:
     def window(self, timeout=10):
         """The character's window, once it is mapped."""
         def find():
-            out = xdotool("search", "--onlyvisible", "--pid", str(self.proc.pid), "--name",
+            out = xdotool("search", "--all", "--onlyvisible", "--pid", str(self.proc.pid), "--name",
                           "^sanpo$", check=False)
             return out.split()[0] if out else None
         return wait_for(find, timeout, "the character's window")

@@ -103,7 +103,7 @@ def main():
         # program a moment to get there before asking it to quit.
         time.sleep(1.5)
         win = wait_for(lambda: subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--pid", str(proc.pid), "--name", "^sanpo$"],
+            ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(proc.pid), "--name", "^sanpo$"],
             capture_output=True, text=True, timeout=20).stdout.split(), 10, "the window")[0]
         subprocess.run(["xdotool", "windowfocus", "--sync", win], timeout=20)
         subprocess.run(["xdotool", "key", "--clearmodifiers", "Escape"], timeout=20)
