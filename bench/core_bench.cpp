@@ -22,7 +22,8 @@ void fillFullState(MascotState& st) {
     }
     for (int i = 1; i <= kArticleSlots; ++i) {
         st.articleTitle[i] = title;
-        st.articleLink[i] = QStringLiteral("https://news.example.jp/articles/2026/12/%1.html").arg(i);
+        st.articleLink[i] =
+            QStringLiteral("https://news.example.jp/articles/2026/12/%1.html").arg(i);
         st.articleRead[i] = i % 2;
         st.articleFeedUrl[i] = st.feedUrl[(i - 1) % kFeedSlots + 1];
     }

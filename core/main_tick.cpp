@@ -84,10 +84,17 @@ void newMinute(Mascot& m) {
 
 void followPanels(Mascot& m) {
     switch (m.st.panelMode) {
-    case PanelMode::Settings: follow(m, m.Settei, kPanelOpenOffset); break;
-    case PanelMode::Feeds: follow(m, m.RssBox, kRunningOffset); break;
-    case PanelMode::Alarm: follow(m, m.AlarmBox, kRunningOffset); break;
-    default: break;
+    case PanelMode::Settings:
+        follow(m, m.Settei, kPanelOpenOffset);
+        break;
+    case PanelMode::Feeds:
+        follow(m, m.RssBox, kRunningOffset);
+        break;
+    case PanelMode::Alarm:
+        follow(m, m.AlarmBox, kRunningOffset);
+        break;
+    default:
+        break;
     }
 }
 

@@ -179,7 +179,7 @@ TEST_F(MainTickTest, PanelsFollowWithTheirOffsets) {
     m.Settei.geometry = {0, 0, 6135, 5775};
     m.RssBox.geometry = {0, 0, 6000, 5000};
     m.AlarmBox.geometry = {0, 0, 1725, 2415};
-    m.st.posX = 10; // no room on the left
+    m.st.posX = 10;  // no room on the left
     m.st.posY = 700; // near the bottom
     const int screenH = 800 * 15;
     m.st.panelMode = PanelMode::Settings;

@@ -68,8 +68,8 @@ struct MascotState {
 
     // Character and motion.
     int charIndex = 0;
-    int posX = 0; // stored
-    int posY = 0; // stored
+    int posX = 0;   // stored
+    int posY = 0;   // stored
     int pinned = 0; // stored
     int facing = 0;
     int stepFrame = 0;

@@ -6,7 +6,9 @@
 
 namespace {
 // Ticks until the clock's next whole second (or minute) after `now`.
-int ticksUntil(int msLeft) { return std::max(1, (msLeft + kTickMs - 1) / kTickMs); }
+int ticksUntil(int msLeft) {
+    return std::max(1, (msLeft + kTickMs - 1) / kTickMs);
+}
 } // namespace
 
 int ticksUntilVisibleChange(const Mascot& m, QTime now) {

@@ -10,7 +10,7 @@ struct Mascot;
 // wakes 62 times a second for nothing costs more than one that wakes a few
 // times.
 
-inline constexpr int kTickMs = 16;       // the tick all counts in ticks assume
+inline constexpr int kTickMs = 16; // the tick all counts in ticks assume
 // Never sleep longer than this: a blink that starts inside a batch has then
 // at most half-closed its eyes unseen, and always shows them closed.
 inline constexpr int kMaxBatchTicks = 8;

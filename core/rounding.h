@@ -15,4 +15,6 @@
 }
 
 // The greatest integer not above v.
-[[nodiscard]] inline int floorInt(double v) { return static_cast<int>(std::floor(v)); }
+[[nodiscard]] inline int floorInt(double v) {
+    return static_cast<int>(std::floor(v));
+}

@@ -9,12 +9,12 @@ struct Mascot;
 // the controls. Reads no file and draws nothing.
 void Form_Load(Mascot& m);
 
-void Phase0_FirstTick(Mascot& m);      // seed, mood, presence check
-void Phase5_FirstRunSetup(Mascot& m);  // first-run values, pictures, first introduction step
+void Phase0_FirstTick(Mascot& m);         // seed, mood, presence check
+void Phase5_FirstRunSetup(Mascot& m);     // first-run values, pictures, first introduction step
 void Phase96_IntroductionDone(Mascot& m); // save, reset, close the balloon
-void Phase97_Load(Mascot& m);          // read the data file, character list
-void Phase98_Greeting(Mascot& m);      // pictures, draw, greeting, feed update
-void Phase99_GreetingPause(Mascot& m); // about five seconds standing still
+void Phase97_Load(Mascot& m);             // read the data file, character list
+void Phase98_Greeting(Mascot& m);         // pictures, draw, greeting, feed update
+void Phase99_GreetingPause(Mascot& m);    // about five seconds standing still
 
 // Sets the values a first run starts with (also used when the stored
 // character entry is invalid, over the loaded values).

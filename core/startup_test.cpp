@@ -1,8 +1,8 @@
 #include "core/startup.h"
 
 #include "core/main_tick.h"
-#include "settings/choice_menu.h"
 #include "core/rounding.h"
+#include "settings/choice_menu.h"
 #include "settings/data_file.h"
 #include "tests/support/mascot_fixture.h"
 
@@ -34,7 +34,8 @@ TEST_F(StartupTest, FirstTickSeedsDrawsTheMoodAndFindsNoFile) {
     platform.script({0.5}); // 49.5 rounds to the even 50
     Timer1_Timer(m);
     ASSERT_EQ(platform.seeds.size(), 1u);
-    EXPECT_EQ(platform.seeds[0], static_cast<quint32>(platform.clock.time().msecsSinceStartOfDay()));
+    EXPECT_EQ(platform.seeds[0],
+              static_cast<quint32>(platform.clock.time().msecsSinceStartOfDay()));
     EXPECT_EQ(m.st.mood, 50 % 3);
     EXPECT_EQ(m.st.dataFileFound, 0);
     EXPECT_EQ(m.st.phase, Phase::FirstRunSetup);
@@ -78,7 +79,8 @@ TEST_F(StartupTest, FirstRunCentresIlvenneWithMoodTwoAndCreatesTheFile) {
     EXPECT_EQ(m.st.posY, 339);
     EXPECT_EQ(m.st.walkInterval, 31);
     EXPECT_EQ(m.st.masterName, QStringLiteral("あなた"));
-    EXPECT_FALSE(QFile::exists(path(kDataFileName))) << "the file is created when the introduction ends";
+    EXPECT_FALSE(QFile::exists(path(kDataFileName)))
+        << "the file is created when the introduction ends";
     EXPECT_EQ(m.st.phase, 6) << "the introduction waits for its clicks";
     m.st.phase = Phase::IntroductionDone; // as its last "次へ" does
     Timer1_Timer(m);

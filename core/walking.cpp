@@ -47,10 +47,22 @@ void chooseLeg(Mascot& m) {
     const int speed = floorInt(m.platform.random() * 4 + 5);
     const int drift = floorInt(m.platform.random() * 5 - 3);
     switch (st.facing) {
-    case 0: st.stepDX = drift; st.stepDY = speed; break;
-    case 1: st.stepDX = -speed; st.stepDY = drift; break;
-    case 2: st.stepDX = drift; st.stepDY = -speed; break;
-    default: st.stepDX = speed; st.stepDY = drift; break;
+    case 0:
+        st.stepDX = drift;
+        st.stepDY = speed;
+        break;
+    case 1:
+        st.stepDX = -speed;
+        st.stepDY = drift;
+        break;
+    case 2:
+        st.stepDX = drift;
+        st.stepDY = -speed;
+        break;
+    default:
+        st.stepDX = speed;
+        st.stepDY = drift;
+        break;
     }
 
     if (st.posY <= kTurnMargin && st.stepDY < 0) {

@@ -25,7 +25,7 @@ TEST_F(WalkingTest, RollPicksTheFacingByQuarters) {
     const struct {
         double roll;
         int legRoll, facing;
-    } cases[] = {{0.0, 0, 0},   {0.024, 24, 0}, {0.025, 25, 1}, {0.049, 49, 1}, {0.05, 50, 2},
+    } cases[] = {{0.0, 0, 0},    {0.024, 24, 0}, {0.025, 25, 1}, {0.049, 49, 1}, {0.05, 50, 2},
                  {0.074, 74, 2}, {0.075, 75, 3}, {0.099, 99, 3}, {0.9999, 0, 0}, {0.1249, 25, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.roll);

@@ -2,9 +2,9 @@
 
 #include "alarm/alarm_box.h"
 #include "core/mascot.h"
+#include "core/startup.h"
 #include "feeds/kiji_hiraku.h"
 #include "feeds/rss_box.h"
-#include "core/startup.h"
 #include "settings/menu_phrases.h"
 #include "settings/settei.h"
 #include "speech/hanashikake.h"

@@ -12,17 +12,26 @@ constexpr char kUnmappable = '\xFC';
 
 char16_t cp932Form(char16_t c) {
     switch (c) {
-    case 0x301C: return 0xFF5E; // wave dash -> fullwidth tilde
-    case 0x2016: return 0x2225; // double vertical line -> parallel to
-    case 0x2212: return 0xFF0D; // minus sign -> fullwidth hyphen-minus
-    case 0x00A2: return 0xFFE0; // cent
-    case 0x00A3: return 0xFFE1; // pound
-    case 0x00AC: return 0xFFE2; // not
-    default: return c;
+    case 0x301C:
+        return 0xFF5E; // wave dash -> fullwidth tilde
+    case 0x2016:
+        return 0x2225; // double vertical line -> parallel to
+    case 0x2212:
+        return 0xFF0D; // minus sign -> fullwidth hyphen-minus
+    case 0x00A2:
+        return 0xFFE0; // cent
+    case 0x00A3:
+        return 0xFFE1; // pound
+    case 0x00AC:
+        return 0xFFE2; // not
+    default:
+        return c;
     }
 }
 
-bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool isLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 } // namespace
 

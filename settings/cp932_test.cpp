@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-TEST(Cp932, ConverterIsAvailable) { EXPECT_TRUE(cp932Available()); }
+TEST(Cp932, ConverterIsAvailable) {
+    EXPECT_TRUE(cp932Available());
+}
 
 TEST(Cp932, JapaneseAndAsciiRoundTrip) {
     const QString text = QStringLiteral("あなた, \"RSS\" 　全角ＡＢＣ ｶﾀｶﾅ ① 髙");

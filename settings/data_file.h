@@ -24,8 +24,8 @@ void setStoredDefaults(MascotState& st, QSize screen);
 [[nodiscard]] QByteArray encodeDataFile(const MascotState& st);
 
 struct DataFileReadResult {
-    int linesRead = 0;    // lines found, at most kDataFileLines
-    int badLines = 0;     // integer lines that held no usable number
+    int linesRead = 0; // lines found, at most kDataFileLines
+    int badLines = 0;  // integer lines that held no usable number
     [[nodiscard]] bool complete() const { return linesRead == kDataFileLines && badLines == 0; }
 };
 // Overlays the values found in `bytes` onto `st`: each line that reads well

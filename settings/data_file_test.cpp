@@ -219,7 +219,7 @@ TEST_F(DamagedFileTest, FileEndingEarlyKeepsWhatWasRead) {
 
 TEST_F(DamagedFileTest, NonNumberAndOutOfRangeNumbersTakeTheirDefaults) {
     QByteArray bad = good;
-    bad.replace("\r\n 9 \r\n", "\r\nnine\r\n");     // talkInterval
+    bad.replace("\r\n 9 \r\n", "\r\nnine\r\n");      // talkInterval
     bad.replace("\r\n 100 \r\n", "\r\n 40000 \r\n"); // displayScale
     writeFile(kDataFileName, bad);
     const DataFileReadResult r = JouhouYomikomi(m);

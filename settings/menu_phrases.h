@@ -8,9 +8,9 @@
 
 // The question that opens the main menu.
 inline constexpr std::array<const char16_t*, kCharacterCount> kMenuPrompt = {
-    u"何か用ですか？", u"何か用？",     u"何か用か？",       u"何か御用でしょうか？",
-    u"何か用かしら？", u"なぁ～に？",   u"何か用かしら？",   u"何か用ですか？",
-    u"うにゅ？",       u"何か用か？",   u"どうしたの？",     u"何か用ですか？",
+    u"何か用ですか？", u"何か用？",   u"何か用か？",     u"何か御用でしょうか？",
+    u"何か用かしら？", u"なぁ～に？", u"何か用かしら？", u"何か用ですか？",
+    u"うにゅ？",       u"何か用か？", u"どうしたの？",   u"何か用ですか？",
 };
 
 // The quit confirmation: an optional first line, then the question that
@@ -36,10 +36,16 @@ inline constexpr std::array<QuitLines, kCharacterCount> kQuitLines = {{
 
 // Said instead of opening the feed panel when no feed is registered.
 inline constexpr std::array<const char16_t*, kCharacterCount> kNoFeedNotice = {
-    u"RSS登録をまず行ってください。",     u"RSS登録をまず行って。",
-    u"RSS登録をまずしてくれ。",           u"RSS登録をまず行ってください。",
-    u"RSS登録をまず行ってくれるかしら？", u"RSS登録をしてねー",
-    u"RSS登録をまず行って",               u"RSS登録をまず行ってください。",
-    u"RSSが登録されてないよ。",           u"RSS登録をまずしてくれ。",
-    u"RSS登録をまずしてよ。",             u"RSS登録をまず行ってください。",
+    u"RSS登録をまず行ってください。",
+    u"RSS登録をまず行って。",
+    u"RSS登録をまずしてくれ。",
+    u"RSS登録をまず行ってください。",
+    u"RSS登録をまず行ってくれるかしら？",
+    u"RSS登録をしてねー",
+    u"RSS登録をまず行って",
+    u"RSS登録をまず行ってください。",
+    u"RSSが登録されてないよ。",
+    u"RSS登録をまずしてくれ。",
+    u"RSS登録をまずしてよ。",
+    u"RSS登録をまず行ってください。",
 };

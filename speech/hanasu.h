@@ -11,10 +11,10 @@ struct Mascot;
 inline constexpr int kDefaultBalloonWidth = 3000;  // twips
 inline constexpr int kDefaultBalloonHeight = 1800; // twips
 inline constexpr int kDefaultLineSeconds = 3;
-inline constexpr int kMenuSeconds = 1000;       // with choices: stays until closed
-inline constexpr int kLastingBalloon = 999;     // durations above this never run out
-inline constexpr int kChoiceLabelHeight = 255;  // twips
-inline constexpr int kRunningOffset = 80;       // pixels right of the character
+inline constexpr int kMenuSeconds = 1000;      // with choices: stays until closed
+inline constexpr int kLastingBalloon = 999;    // durations above this never run out
+inline constexpr int kChoiceLabelHeight = 255; // twips
+inline constexpr int kRunningOffset = 80;      // pixels right of the character
 inline constexpr int kGreetingPauseOffset = 105;
 inline constexpr int kPanelOpenOffset = 105;
 

@@ -10,7 +10,7 @@
 struct HanasuBoxModel {
     TwipsRect geometry;
     bool visible = false;
-    LabelModel HanasuNaiyo;                      // caption = the balloon's text
+    LabelModel HanasuNaiyo;                        // caption = the balloon's text
     std::array<LabelModel, kChoiceLabels> Sentaku; // choices, 0 = lowest
     bool operator==(const HanasuBoxModel&) const = default;
 };

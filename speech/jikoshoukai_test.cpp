@@ -30,7 +30,8 @@ protected:
 
 TEST_F(IntroductionTest, WalksThroughEveryStepAndThenSaves) {
     firstRun();
-    EXPECT_EQ(text(), QStringLiteral("こんにちは。\r\n今日からこちらに住まわせてもらうIlvenneです。"));
+    EXPECT_EQ(text(),
+              QStringLiteral("こんにちは。\r\n今日からこちらに住まわせてもらうIlvenneです。"));
     EXPECT_EQ(m.st.choiceCode[0], 6007);
     EXPECT_EQ(m.HanasuBox.geometry.width, 3200);
     EXPECT_EQ(m.st.panelMode, PanelMode::Menu);
@@ -95,7 +96,8 @@ TEST_F(IntroductionTest, RightClickOnTheFirstStepRepeatsBothLines) {
     firstRun();
     Form_MouseDown(m, MouseButton::Right, 0, 0, 0);
     Timer1_Timer(m);
-    EXPECT_EQ(text(), QStringLiteral("こんにちは。\r\n今日からこちらに住まわせてもらうIlvenneです。"));
+    EXPECT_EQ(text(),
+              QStringLiteral("こんにちは。\r\n今日からこちらに住まわせてもらうIlvenneです。"));
     EXPECT_EQ(m.st.balloonDuration, 1000);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/alarm_box_window.h"
 
+#include "ui/shell_units.h"
+
 #include "alarm/alarm_box.h"
 #include "core/mascot.h"
 
@@ -13,33 +15,6 @@
 namespace {
 
 constexpr int kCaptionPoints = 9;
-
-QRect pixels(const TwipsRect& t) {
-    return {t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel,
-            t.height / kTwipsPerPixel};
-}
-
-QFont minchoFont(int points) {
-    QFont f;
-    f.setFamilies({QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"),
-                   QStringLiteral("Noto Serif CJK JP")});
-    f.setPointSize(points);
-    return f;
-}
-
-// Mouse button codes the panel's handlers take: 1 left, 2 right, 4 middle.
-int buttonCode(Qt::MouseButton b) {
-    switch (b) {
-    case Qt::LeftButton:
-        return kAlarmLeftButton;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
 
 } // namespace
 
@@ -76,22 +51,22 @@ AlarmBoxWindow::AlarmBoxWindow(Mascot& m, QWidget* parent) : QWidget(parent), m_
 
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("AlaText%1").arg(i));
-        box->setFont(minchoFont(kAlarmDigitsPoints));
+        box->setFont(minchoFontPoints(kAlarmDigitsPoints));
         box->setAlignment(Qt::AlignCenter);
         box->setTextMargins(0, 0, 0, 0);
         connect(box, &QLineEdit::textEdited, this,
                 [this, i](const QString& text) { edited(i, text); });
         boxes_[static_cast<std::size_t>(i)] = box;
     }
-    labels_[0]->setFont(minchoFont(kCaptionPoints));
-    labels_[1]->setFont(minchoFont(kAlarmDigitsPoints));
+    labels_[0]->setFont(minchoFontPoints(kCaptionPoints));
+    labels_[1]->setFont(minchoFontPoints(kAlarmDigitsPoints));
     labels_[1]->setAlignment(Qt::AlignCenter);
 
     for (int i = 0; i < Alaon::Count; ++i) {
         auto* button = new Button(
             this, [this, i](Qt::MouseButton b) { pressed(i, b); }, [this, i] { hovered(i); });
         button->setObjectName(QStringLiteral("alaon%1").arg(i));
-        button->setFont(minchoFont(kCaptionPoints));
+        button->setFont(minchoFontPoints(kCaptionPoints));
         buttons_[static_cast<std::size_t>(i)] = button;
     }
     // The separator reaches a little into the minutes box: the boxes lie on top.
@@ -108,7 +83,7 @@ void AlarmBoxWindow::applyLabel(QLabel* widget, const LabelModel& model, const L
         widget->setText(model.caption);
     }
     if (before == nullptr || before->geometry != model.geometry) {
-        widget->setGeometry(pixels(model.geometry));
+        widget->setGeometry(toPixels(model.geometry));
     }
     if (before == nullptr || before->background != model.background) {
         // Without a colour of its own a label stands on the panel's ground.
@@ -136,7 +111,7 @@ void AlarmBoxWindow::applyBox(int index, const AlarmBoxModel& box, const AlarmBo
         edit->setText(model.text);
     }
     if (before == nullptr || before->AlaText[i].geometry != model.geometry) {
-        edit->setGeometry(pixels(model.geometry));
+        edit->setGeometry(toPixels(model.geometry));
     }
     if (before == nullptr || before->AlaText[i].visible != model.visible) {
         edit->setVisible(model.visible);
@@ -150,7 +125,7 @@ void AlarmBoxWindow::sync() {
     }
     const AlarmBoxModel* before = applied_ ? &*applied_ : nullptr;
     if (before == nullptr || before->geometry != box.geometry) {
-        setGeometry(pixels(box.geometry));
+        setGeometry(toPixels(box.geometry));
     }
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         applyLabel(labels_[i], box.alalabel[i], before ? &before->alalabel[i] : nullptr);
@@ -174,7 +149,7 @@ void AlarmBoxWindow::sync() {
 }
 
 void AlarmBoxWindow::pressed(int index, Qt::MouseButton button) {
-    alaon_MouseDown(m_, index, buttonCode(button));
+    alaon_MouseDown(m_, index, mouseButtonCode(button));
     sync();
 }
 

@@ -13,10 +13,6 @@ namespace {
 
 constexpr int kCaptionIndent = 4; // pixels between a choice's edge and its caption
 
-int pixels(int twips) {
-    return roundHalfEven(static_cast<double>(twips) / kTwipsPerPixel);
-}
-
 // Applies what every label shares, geometry and visibility, as far as they
 // differ from what was applied `before`.
 void applyFrame(QWidget& w, const LabelModel& now, const std::optional<LabelModel>& before) {
@@ -36,10 +32,6 @@ QStringList paragraphs(const QString& text) {
 }
 
 } // namespace
-
-QRect toPixels(const TwipsRect& r) {
-    return {pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height)};
-}
 
 BalloonText::BalloonText(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("HanasuNaiyo"));

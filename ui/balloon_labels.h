@@ -1,14 +1,13 @@
 #pragma once
 
+#include "ui/shell_units.h"
+
 #include "core/controls.h"
 
 #include <QColor>
 #include <QWidget>
 
 #include <optional>
-
-// Twips of the core's models to the pixels of the screen.
-[[nodiscard]] QRect toPixels(const TwipsRect& r);
 
 // The balloon's text: lines broken at CR LF, wrapped at the label's width
 // (between words, or anywhere when a word is too long) and cut off below

@@ -1,9 +1,11 @@
 #include "ui/form1.h"
 
+#include "ui/shell_units.h"
+
 #include "core/dragging.h"
 #include "core/main_tick.h"
-#include "core/pace.h"
 #include "core/mascot.h"
+#include "core/pace.h"
 #include "core/startup.h"
 #include "ui/window_mover.h"
 
@@ -17,20 +19,6 @@ namespace {
 // After a stall (a suspended laptop) the ticks of the lost time are not
 // replayed; a short delay is caught up.
 constexpr int kMaxCatchUpTicks = 2 * kMaxBatchTicks;
-
-int buttonCode(Qt::MouseButton b) {
-    switch (b) {
-    case Qt::LeftButton: return MouseButton::Left;
-    case Qt::RightButton: return MouseButton::Right;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-    }
-}
-
-int shiftCode(Qt::KeyboardModifiers mods) {
-    return (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
-           (mods & Qt::AltModifier ? 4 : 0);
-}
 
 // The core works in screen twips: a drag keeps its meaning while the window
 // moves under the pointer.
@@ -128,19 +116,21 @@ void Form1::mousePressEvent(QMouseEvent* event) {
     activateWindow();
     setFocus(Qt::MouseFocusReason);
     const QPoint t = twips(event);
-    Form_MouseDown(m_, buttonCode(event->button()), shiftCode(event->modifiers()), t.x(), t.y());
+    Form_MouseDown(m_, mouseButtonCode(event->button()), shiftCode(event->modifiers()), t.x(),
+                   t.y());
     sync();
     wakeOnNextTick();
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
     const QPoint t = twips(event);
-    Form_MouseMove(m_, buttonCode(event->button()), shiftCode(event->modifiers()), t.x(), t.y());
+    Form_MouseMove(m_, mouseButtonCode(event->button()), shiftCode(event->modifiers()), t.x(),
+                   t.y());
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint t = twips(event);
-    Form_MouseUp(m_, buttonCode(event->button()), shiftCode(event->modifiers()), t.x(), t.y());
+    Form_MouseUp(m_, mouseButtonCode(event->button()), shiftCode(event->modifiers()), t.x(), t.y());
     sync();
     wakeOnNextTick();
 }

@@ -50,7 +50,7 @@ private:
     WindowMover mover_;
     QTimer timer_;
     QElapsedTimer clock_;
-    qint64 nextTickAt_ = 0; // ms on clock_
+    qint64 nextTickAt_ = 0;          // ms on clock_
     std::optional<QPoint> placedAt_; // where the window was last sent
     quint64 paintedVersion_ = 0;
     quint64 shapedVersion_ = 0;

@@ -1,5 +1,7 @@
 #include "ui/rss_box_window.h"
 
+#include "ui/shell_units.h"
+
 #include "core/mascot.h"
 #include "core/startup.h"
 #include "feeds/rss_box.h"
@@ -13,43 +15,9 @@
 
 namespace {
 
-QRect pixels(const TwipsRect& r) {
-    return {r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
-            r.height / kTwipsPerPixel};
-}
-
-// The panel's captions ask for the Mincho face the characters' texts use;
-// sizes in pixels, since the layout is fixed at 15 twips to the pixel
-// (12 pt and 8.25 pt at 96 dots per inch).
-QFont minchoFont(int pixelSize) {
-    QFont f;
-    f.setFamilies({QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"),
-                   QStringLiteral("IPA明朝"), QStringLiteral("Noto Serif CJK JP")});
-    f.setPixelSize(pixelSize);
-    return f;
-}
-
 constexpr int kCaptionPixels = 16;
 constexpr int kSmallPixels = 11;
 constexpr int kControlPixels = 12;
-
-int vbButton(Qt::MouseButton b) {
-    switch (b) {
-    case Qt::LeftButton:
-        return kLeftButton;
-    case Qt::RightButton:
-        return kRightButton;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-int vbShift(Qt::KeyboardModifiers mods) {
-    return (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
-           (mods & Qt::AltModifier ? 4 : 0);
-}
 
 int vbButtons(Qt::MouseButtons b) {
     return (b & Qt::LeftButton ? kLeftButton : 0) | (b & Qt::RightButton ? kRightButton : 0) |
@@ -77,7 +45,7 @@ RssBoxWindow::RssBoxWindow(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) 
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         labels_[i] = new QLabel(this);
         labels_[i]->setObjectName(QStringLiteral("RssLabel%1").arg(i));
-        labels_[i]->setFont(minchoFont(i == 0 ? kCaptionPixels : kSmallPixels));
+        labels_[i]->setFont(minchoFontPixels(i == 0 ? kCaptionPixels : kSmallPixels));
     }
     combo_ = new QComboBox(this);
     combo_->setObjectName(QStringLiteral("Combo2"));
@@ -116,7 +84,7 @@ void RssBoxWindow::applyLabel(QLabel* label, const LabelModel& model, const Labe
         label->setText(model.caption);
     }
     if (!before || before->geometry != model.geometry) {
-        label->setGeometry(pixels(model.geometry));
+        label->setGeometry(toPixels(model.geometry));
     }
     if (!before || before->background != model.background) {
         setBackground(label, model.background);
@@ -134,7 +102,7 @@ void RssBoxWindow::sync() {
     const RssBoxModel* before = shown_ ? &*shown_ : nullptr;
 
     if (!before || before->geometry != box.geometry) {
-        setGeometry(pixels(box.geometry));
+        setGeometry(toPixels(box.geometry));
     }
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         applyLabel(labels_[i], box.RssLabel[i], before ? &before->RssLabel[i] : nullptr);
@@ -152,7 +120,7 @@ void RssBoxWindow::sync() {
             combo_->addItems(box.Combo2.items);
         }
         combo_->setCurrentIndex(box.Combo2.listIndex);
-        combo_->setGeometry(pixels(box.Combo2.geometry));
+        combo_->setGeometry(toPixels(box.Combo2.geometry));
     }
     if (!before || before->List2 != box.List2) {
         const QSignalBlocker quiet(list_);
@@ -164,7 +132,7 @@ void RssBoxWindow::sync() {
         if (box.List2.ListIndex < 0) {
             list_->clearSelection();
         }
-        list_->setGeometry(pixels(box.List2.geometry));
+        list_->setGeometry(toPixels(box.List2.geometry));
     }
 
     if (!before || before->visible != box.visible) {
@@ -190,9 +158,11 @@ bool RssBoxWindow::eventFilter(QObject* watched, QEvent* event) {
         const int x = qRound(e->position().x()) * kTwipsPerPixel;
         const int y = qRound(e->position().y()) * kTwipsPerPixel;
         if (event->type() == QEvent::MouseButtonPress) {
-            RssLButton_MouseDown(m_, index, vbButton(e->button()), vbShift(e->modifiers()), x, y);
+            RssLButton_MouseDown(m_, index, mouseButtonCode(e->button()), shiftCode(e->modifiers()),
+                                 x, y);
         } else {
-            RssLButton_MouseMove(m_, index, vbButtons(e->buttons()), vbShift(e->modifiers()), x, y);
+            RssLButton_MouseMove(m_, index, vbButtons(e->buttons()), shiftCode(e->modifiers()), x,
+                                 y);
         }
         sync();
         return true;

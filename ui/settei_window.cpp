@@ -1,5 +1,7 @@
 #include "ui/settei_window.h"
 
+#include "ui/shell_units.h"
+
 #include "core/dragging.h"
 #include "core/mascot.h"
 #include "core/startup.h"
@@ -24,37 +26,10 @@ namespace {
 
 constexpr int kCaptionPoints = 9;
 
-QRect pixels(const TwipsRect& t) {
-    return {t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel,
-            t.height / kTwipsPerPixel};
-}
-
-QFont minchoFont(int points) {
-    QFont f;
-    f.setFamilies({QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"),
-                   QStringLiteral("Noto Serif CJK JP")});
-    f.setPointSize(points);
-    return f;
-}
-
-// Mouse button codes the panel's handlers take: 1 left, 2 right, 4 middle.
-int buttonCode(Qt::MouseButton b) {
-    switch (b) {
-    case Qt::LeftButton:
-        return MouseButton::Left;
-    case Qt::RightButton:
-        return MouseButton::Right;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
 // Place and visibility, the part every control shares.
 template <typename Model> void place(QWidget* widget, const Model& now, const Model* before) {
     if (before == nullptr || before->geometry != now.geometry) {
-        widget->setGeometry(pixels(now.geometry));
+        widget->setGeometry(toPixels(now.geometry));
     }
     if (before == nullptr || before->visible != now.visible) {
         widget->setVisible(now.visible);
@@ -213,7 +188,7 @@ SetteiWindow::SetteiWindow(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) 
 }
 
 void SetteiWindow::build() {
-    const QFont caption = minchoFont(kCaptionPoints);
+    const QFont caption = minchoFontPoints(kCaptionPoints);
     // Labels first: where one reaches a pixel into the control below it, the
     // control lies on top.
     for (int i = 0; i < SetteiLabel::Count; ++i) {
@@ -222,7 +197,7 @@ void SetteiWindow::build() {
         label->setFont(caption);
         labels_[static_cast<std::size_t>(i)] = label;
     }
-    labels_[SetteiLabel::Title]->setFont(minchoFont(kSetteiTitlePoints));
+    labels_[SetteiLabel::Title]->setFont(minchoFontPoints(kSetteiTitlePoints));
 
     auto lineEdit = [this, &caption](const char* name, SetteiBox box) {
         auto* edit = new QLineEdit(this);
@@ -397,7 +372,7 @@ void SetteiWindow::sync() {
     }
     const SetteiModel* before = applied_ ? &*applied_ : nullptr;
     if (before == nullptr || before->geometry != s.geometry) {
-        setGeometry(pixels(s.geometry));
+        setGeometry(toPixels(s.geometry));
     }
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         applyLabel(labels_[i], s.SetteiMoji[i], before ? &before->SetteiMoji[i] : nullptr);
@@ -421,7 +396,7 @@ void SetteiWindow::sync() {
 }
 
 void SetteiWindow::pressed(int index, Qt::MouseButton button) {
-    STButton_MouseDown(m_, index, buttonCode(button));
+    STButton_MouseDown(m_, index, mouseButtonCode(button));
     sync();
 }
 

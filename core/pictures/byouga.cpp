@@ -3,7 +3,6 @@
 #include "core/mascot.h"
 #include "core/rounding.h"
 
-
 namespace {
 
 constexpr int kEyeHalf = 122;
@@ -16,7 +15,8 @@ struct Scaled {
 
 Scaled scaledSizes(int displayScale) {
     return {roundHalfEven(80.0 * displayScale / 100.0), roundHalfEven(122.0 * displayScale / 100.0),
-            roundHalfEven(40.0 * displayScale / 100.0), roundHalfEven(122.0 * displayScale / 100.0)};
+            roundHalfEven(40.0 * displayScale / 100.0),
+            roundHalfEven(122.0 * displayScale / 100.0)};
 }
 
 int bodySourceX(int stepFrame) {
@@ -41,9 +41,13 @@ struct Mouth {
 
 // Mouths by mood (0..2) and facing (front, left, right).
 constexpr Mouth kMouths[3][3] = {
-    {{{38, 42, 64}, 2, {{37, 65}, {42, 65}}}, {{28, 30, 64}, 1, {{30, 65}}}, {{51, 49, 64}, 1, {{49, 65}}}},
+    {{{38, 42, 64}, 2, {{37, 65}, {42, 65}}},
+     {{28, 30, 64}, 1, {{30, 65}}},
+     {{51, 49, 64}, 1, {{49, 65}}}},
     {{{38, 42, 64}, 0, {}}, {{28, 30, 64}, 0, {}}, {{51, 49, 64}, 0, {}}},
-    {{{38, 42, 65}, 2, {{37, 64}, {42, 64}}}, {{28, 30, 65}, 1, {{30, 64}}}, {{51, 49, 65}, 1, {{49, 64}}}},
+    {{{38, 42, 65}, 2, {{37, 64}, {42, 64}}},
+     {{28, 30, 65}, 1, {{30, 64}}},
+     {{51, 49, 65}, 1, {{49, 64}}}},
 };
 
 void plot(QImage& img, int x, int y) {
@@ -88,9 +92,12 @@ int eyeRow(const Mascot& m, bool leftEye) {
         return kEyeClosed;
     }
     switch (st.blinkPhase) {
-    case 0: return st.charIndex == 1 ? kEyeHalf : 0;
-    case 2: return kEyeClosed;
-    default: return kEyeHalf;
+    case 0:
+        return st.charIndex == 1 ? kEyeHalf : 0;
+    case 2:
+        return kEyeClosed;
+    default:
+        return kEyeHalf;
     }
 }
 
@@ -110,16 +117,23 @@ void Byouga(Mascot& m) {
     // every offset and bob (at small scales they stand outside the body), the
     // mouth. One size for all poses, so walking never resizes the window.
     const int widestEye = st.charIndex == 1 ? 41 : 40;
-    const QRect bounds = QRect(0, 0, s.bodyW, s.bodyH) | QRect(0, 0, widestEye + s.eyeW, s.eyeH + 1) |
-                         QRect(28, 64, 24, 3);
+    const QRect bounds = QRect(0, 0, s.bodyW, s.bodyH) |
+                         QRect(0, 0, widestEye + s.eyeW, s.eyeH + 1) | QRect(28, 64, 24, 3);
     const bool mouth = st.facing != 2 && st.mood >= 0 && st.mood <= 2;
 
     Sprite& sprite = m.sprite;
     sprite.x = st.posX + bounds.left();
     sprite.y = st.posY + bounds.top();
 
-    const SpriteKey key{m.CharGazo.constBits(), m.CharEyes.constBits(), st.charIndex, st.facing,
-                        st.stepFrame, leftRow, rightRow, st.mood, st.displayScale};
+    const SpriteKey key{m.CharGazo.constBits(),
+                        m.CharEyes.constBits(),
+                        st.charIndex,
+                        st.facing,
+                        st.stepFrame,
+                        leftRow,
+                        rightRow,
+                        st.mood,
+                        st.displayScale};
     QImage& img = sprite.image;
     if (!img.isNull() && img.size() == bounds.size() && sprite.key == key) {
         return;
@@ -128,15 +142,16 @@ void Byouga(Mascot& m) {
     QImage next(bounds.size(), QImage::Format_ARGB32_Premultiplied);
     next.fill(Qt::transparent);
     const QPoint o = -bounds.topLeft();
-    transparentStretch(next, QRect(o.x(), o.y(), s.bodyW, s.bodyH), m.CharGazo,
-                       QRect(bodySourceX(st.stepFrame), st.facing * kCellHeight, kCellWidth, kCellHeight));
+    transparentStretch(
+        next, QRect(o.x(), o.y(), s.bodyW, s.bodyH), m.CharGazo,
+        QRect(bodySourceX(st.stepFrame), st.facing * kCellHeight, kCellWidth, kCellHeight));
     if (drawLeftEye) {
         transparentStretch(next, QRect(o.x() + leftOffset, o.y() + bob, s.eyeW, s.eyeH), m.CharEyes,
                            QRect(0, leftRow, kEyeCellWidth, kCellHeight));
     }
     if (drawRightEye) {
-        transparentStretch(next, QRect(o.x() + rightOffset, o.y() + bob, s.eyeW, s.eyeH), m.CharEyes,
-                           QRect(kEyeCellWidth, rightRow, kEyeCellWidth, kCellHeight));
+        transparentStretch(next, QRect(o.x() + rightOffset, o.y() + bob, s.eyeW, s.eyeH),
+                           m.CharEyes, QRect(kEyeCellWidth, rightRow, kEyeCellWidth, kCellHeight));
     }
     if (mouth) {
         const int column = front ? 0 : (st.facing == 1 ? 1 : 2);

@@ -10,8 +10,12 @@ namespace {
 // Synthetic pictures make every pixel's origin known: each body cell is one
 // colour by (column, row), each eye cell one colour by (column, row); the
 // backgrounds are whatever the test chooses.
-QRgb bodyColour(int column, int row) { return qRgb(10 + column, 20 + row, 30); }
-QRgb eyeColour(int column, int row) { return qRgb(100 + column, 120 + row, 140); }
+QRgb bodyColour(int column, int row) {
+    return qRgb(10 + column, 20 + row, 30);
+}
+QRgb eyeColour(int column, int row) {
+    return qRgb(100 + column, 120 + row, 140);
+}
 
 QImage bodySheet(QRgb background) {
     QImage img(240, 488, QImage::Format_RGB32);

@@ -2,7 +2,9 @@
 
 #include "core/mascot.h"
 
-QString picturePath(int id) { return QStringLiteral(":/characters/%1.bmp").arg(id); }
+QString picturePath(int id) {
+    return QStringLiteral(":/characters/%1.bmp").arg(id);
+}
 
 void KyaraIchiran(Mascot& m) {
     QStringList& list = m.Settei.Combo3;
