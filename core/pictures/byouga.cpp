@@ -73,6 +73,19 @@ void transparentStretch(QImage& target, const QRect& dst, const QImage& source, 
         }
         const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
         QRgb* out = reinterpret_cast<QRgb*>(target.scanLine(y));
+        if (src.width() == dst.width()) {
+            // Unscaled, the usual case: a straight run along the row.
+            const int shift = src.left() - dst.left();
+            const int from = std::max(clip.left(), valid.left() - shift);
+            const int to = std::min(clip.right(), valid.right() - shift);
+            for (int x = from; x <= to; ++x) {
+                const QRgb p = in[x + shift] | 0xFF000000;
+                if (p != key && p != never) {
+                    out[x] = p;
+                }
+            }
+            continue;
+        }
         for (int x = clip.left(); x <= clip.right(); ++x) {
             const int sx = src.left() + (x - dst.left()) * src.width() / dst.width();
             if (sx < valid.left() || sx > valid.right()) {
