@@ -2,17 +2,8 @@
 
 namespace {
 
-LabelModel label(const QString& caption, TwipsRect geometry, QColor background) {
-    LabelModel l;
-    l.caption = caption;
-    l.geometry = geometry;
-    l.visible = true;
-    l.background = background;
-    return l;
-}
-
 LabelModel button(const QString& caption, TwipsRect geometry) {
-    return label(caption, geometry, QColor(kAlaonPlain));
+    return shownLabel(caption, geometry, QColor(kAlaonPlain));
 }
 
 } // namespace
@@ -22,8 +13,8 @@ AlarmBoxModel::AlarmBoxModel() {
     visible = false;
 
     // The title and the separator stand on the panel's own ground.
-    alalabel[0] = label(QStringLiteral("アラーム"), {120, 120, 1455, 255}, QColor());
-    alalabel[1] = label(QStringLiteral(":"), {735, 765, 255, 615}, QColor());
+    alalabel[0] = shownLabel(QStringLiteral("アラーム"), {120, 120, 1455, 255}, QColor());
+    alalabel[1] = shownLabel(QStringLiteral(":"), {735, 765, 255, 615}, QColor());
 
     AlaText[AlaBox::Hours] = {QStringLiteral("00"), {120, 720, 615, 570}, true};
     AlaText[AlaBox::Minutes] = {QStringLiteral("00"), {960, 720, 615, 570}, true};

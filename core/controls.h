@@ -27,6 +27,17 @@ struct LabelModel {
     bool operator==(const LabelModel&) const = default;
 };
 
+// A label shown from the start: how the panels' layouts are written down.
+[[nodiscard]] inline LabelModel shownLabel(const QString& caption, TwipsRect geometry,
+                                           QColor background = QColor()) {
+    LabelModel l;
+    l.caption = caption;
+    l.geometry = geometry;
+    l.visible = true;
+    l.background = background;
+    return l;
+}
+
 // A panel beside the character: where it is and whether it shows.
 struct PanelModel {
     TwipsRect geometry;

@@ -12,8 +12,8 @@
 
 namespace {
 
-const QColor kPlain(255, 255, 255);
-const QColor kHover(255, 150, 150);
+constexpr QRgb kPlain = qRgb(255, 255, 255);
+constexpr QRgb kHover = qRgb(255, 150, 150); // the label under the pointer
 
 struct Choice {
     const char16_t* caption;
@@ -143,9 +143,9 @@ void runAction(Mascot& m, int code) {
 
 void Sentaku_MouseMove(Mascot& m, int index) {
     for (LabelModel& label : m.HanasuBox.Sentaku) {
-        label.background = kPlain;
+        label.background = QColor::fromRgb(kPlain);
     }
     if (index >= 0 && index < kChoiceLabels) {
-        m.HanasuBox.Sentaku[static_cast<std::size_t>(index)].background = kHover;
+        m.HanasuBox.Sentaku[static_cast<std::size_t>(index)].background = QColor::fromRgb(kHover);
     }
 }

@@ -14,15 +14,6 @@ TwipsRect px(int x, int y, int width, int height) {
             height * kTwipsPerPixel};
 }
 
-LabelModel label(const QString& caption, TwipsRect geometry, QColor background = QColor()) {
-    LabelModel l;
-    l.caption = caption;
-    l.geometry = geometry;
-    l.visible = true;
-    l.background = background;
-    return l;
-}
-
 CheckBoxModel check(const QString& caption, int y) {
     CheckBoxModel c;
     c.caption = caption;
@@ -52,25 +43,25 @@ SetteiModel::SetteiModel() {
     visible = false;
 
     using namespace SetteiLabel;
-    SetteiMoji[Title] = label(QStringLiteral("設定"), px(kLeft, 8, 393, kRowHeight));
+    SetteiMoji[Title] = shownLabel(QStringLiteral("設定"), px(kLeft, 8, 393, kRowHeight));
     SetteiMoji[MasterName] =
-        label(QStringLiteral("マスターの名前"), px(kLeft, 32, kColumnWidth, kRowHeight));
+        shownLabel(QStringLiteral("マスターの名前"), px(kLeft, 32, kColumnWidth, kRowHeight));
     SetteiMoji[MoveSpeed] =
-        label(QStringLiteral("移動速度:"), px(kLeft, 80, kColumnWidth, kRowHeight));
+        shownLabel(QStringLiteral("移動速度:"), px(kLeft, 80, kColumnWidth, kRowHeight));
     SetteiMoji[TalkInterval] =
-        label(QStringLiteral("話しかけてくる頻度:"), px(kLeft, 184, kColumnWidth, kRowHeight));
+        shownLabel(QStringLiteral("話しかけてくる頻度:"), px(kLeft, 184, kColumnWidth, kRowHeight));
     SetteiMoji[TalkContent] =
-        label(QStringLiteral("話しかけてくる内容"), px(kLeft, 224, kCheckWidth, kRowHeight));
+        shownLabel(QStringLiteral("話しかけてくる内容"), px(kLeft, 224, kCheckWidth, kRowHeight));
     SetteiMoji[AutoFetch] =
-        label(QStringLiteral("RSS自動取得頻度"), px(kRight, 32, kColumnWidth, kRowHeight));
+        shownLabel(QStringLiteral("RSS自動取得頻度"), px(kRight, 32, kColumnWidth, kRowHeight));
     SetteiMoji[Feeds] =
-        label(QStringLiteral("登録されたRSS"), px(kRight, 80, kColumnWidth, kRowHeight));
+        shownLabel(QStringLiteral("登録されたRSS"), px(kRight, 80, kColumnWidth, kRowHeight));
     SetteiMoji[FeedName] =
-        label(QStringLiteral("RSS登録名"), px(kRight, 168, kColumnWidth, kRowHeight));
+        shownLabel(QStringLiteral("RSS登録名"), px(kRight, 168, kColumnWidth, kRowHeight));
     SetteiMoji[FeedUrl] =
-        label(QStringLiteral("RSSアドレス"), px(kRight, 208, kColumnWidth, kRowHeight));
+        shownLabel(QStringLiteral("RSSアドレス"), px(kRight, 208, kColumnWidth, kRowHeight));
     SetteiMoji[Browser] =
-        label(QStringLiteral("ブラウザのアドレス"), px(kRight, 288, kColumnWidth, kRowHeight));
+        shownLabel(QStringLiteral("ブラウザのアドレス"), px(kRight, 288, kColumnWidth, kRowHeight));
 
     SetteiText = box(px(kLeft, 48, kColumnWidth, 19));
     Text1 = box(px(kRight, 184, kColumnWidth, 19));
@@ -93,11 +84,11 @@ SetteiModel::SetteiModel() {
 
     const QColor plain(kSTButtonPlain);
     using namespace SetteiButton;
-    STButton[Change] = label(QStringLiteral("変更"), px(kRight, 264, 49, kRowHeight), plain);
-    STButton[Delete] = label(QStringLiteral("削除"), px(280, 264, 49, kRowHeight), plain);
-    STButton[Add] = label(QStringLiteral("追加"), px(344, 264, 49, kRowHeight), plain);
-    STButton[Cancel] = label(QStringLiteral("CANCEL"), px(256, 352, 65, kRowHeight), plain);
-    STButton[Ok] = label(QStringLiteral("OK"), px(328, 352, 65, kRowHeight), plain);
+    STButton[Change] = shownLabel(QStringLiteral("変更"), px(kRight, 264, 49, kRowHeight), plain);
+    STButton[Delete] = shownLabel(QStringLiteral("削除"), px(280, 264, 49, kRowHeight), plain);
+    STButton[Add] = shownLabel(QStringLiteral("追加"), px(344, 264, 49, kRowHeight), plain);
+    STButton[Cancel] = shownLabel(QStringLiteral("CANCEL"), px(256, 352, 65, kRowHeight), plain);
+    STButton[Ok] = shownLabel(QStringLiteral("OK"), px(328, 352, 65, kRowHeight), plain);
 }
 
 TextBoxModel& setteiBox(SetteiModel& s, SetteiBox box) {

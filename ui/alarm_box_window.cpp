@@ -1,5 +1,7 @@
 #include "ui/alarm_box_window.h"
 
+#include "ui/label_button.h"
+
 #include "ui/shell_units.h"
 
 #include "alarm/alarm_box.h"
@@ -17,26 +19,6 @@ namespace {
 constexpr int kCaptionPoints = 9;
 
 } // namespace
-
-// A caption on a coloured ground that reports presses and pointer moves.
-class AlarmBoxWindow::Button : public QLabel {
-public:
-    Button(QWidget* parent, std::function<void(Qt::MouseButton)> onPress,
-           std::function<void()> onMove)
-        : QLabel(parent), onPress_(std::move(onPress)), onMove_(std::move(onMove)) {
-        setMouseTracking(true);
-        setAlignment(Qt::AlignCenter);
-        setAutoFillBackground(true);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override { onPress_(e->button()); }
-    void mouseMoveEvent(QMouseEvent*) override { onMove_(); }
-
-private:
-    std::function<void(Qt::MouseButton)> onPress_;
-    std::function<void()> onMove_;
-};
 
 AlarmBoxWindow::AlarmBoxWindow(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
@@ -63,7 +45,7 @@ AlarmBoxWindow::AlarmBoxWindow(Mascot& m, QWidget* parent) : QWidget(parent), m_
     labels_[1]->setAlignment(Qt::AlignCenter);
 
     for (int i = 0; i < Alaon::Count; ++i) {
-        auto* button = new Button(
+        auto* button = new LabelButton(
             this, [this, i](Qt::MouseButton b) { pressed(i, b); }, [this, i] { hovered(i); });
         button->setObjectName(QStringLiteral("alaon%1").arg(i));
         button->setFont(minchoFontPoints(kCaptionPoints));

@@ -1,5 +1,7 @@
 #pragma once
 
+class LabelButton;
+
 #include "alarm/alarm_box_model.h"
 
 #include <QWidget>
@@ -24,8 +26,6 @@ public:
     void sync();
 
 private:
-    class Button;
-
     void applyLabel(QLabel* widget, const LabelModel& model, const LabelModel* before);
     void applyBox(int index, const AlarmBoxModel& box, const AlarmBoxModel* before);
     void pressed(int index, Qt::MouseButton button);
@@ -36,5 +36,5 @@ private:
     std::optional<AlarmBoxModel> applied_;
     std::array<QLabel*, 2> labels_{};
     std::array<QLineEdit*, 2> boxes_{};
-    std::array<Button*, Alaon::Count> buttons_{};
+    std::array<LabelButton*, Alaon::Count> buttons_{};
 };

@@ -1,5 +1,7 @@
 #include "ui/settei_window.h"
 
+#include "ui/label_button.h"
+
 #include "ui/shell_units.h"
 
 #include "core/dragging.h"
@@ -123,26 +125,6 @@ void applyList(QListWidget* list, const ListBoxModel& now, const ListBoxModel* b
 }
 
 } // namespace
-
-// A caption on a coloured ground that reports presses and pointer moves.
-class SetteiWindow::Button : public QLabel {
-public:
-    Button(QWidget* parent, std::function<void(Qt::MouseButton)> onPress,
-           std::function<void()> onMove)
-        : QLabel(parent), onPress_(std::move(onPress)), onMove_(std::move(onMove)) {
-        setMouseTracking(true);
-        setAlignment(Qt::AlignCenter);
-        setAutoFillBackground(true);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override { onPress_(e->button()); }
-    void mouseMoveEvent(QMouseEvent*) override { onMove_(); }
-
-private:
-    std::function<void(Qt::MouseButton)> onPress_;
-    std::function<void()> onMove_;
-};
 
 // A box two lines high for one long value (an address, a program path):
 // it wraps what does not fit, and takes no line breaks, neither typed nor
@@ -284,7 +266,7 @@ void SetteiWindow::build() {
     text3_ = twoLines("Text3", SetteiBox::Text3);
 
     for (int i = 0; i < SetteiButton::Count; ++i) {
-        auto* button = new Button(
+        auto* button = new LabelButton(
             this, [this, i](Qt::MouseButton b) { pressed(i, b); }, [this, i] { hovered(i); });
         button->setObjectName(QStringLiteral("STButton%1").arg(i));
         button->setFont(caption);

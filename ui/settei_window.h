@@ -1,5 +1,7 @@
 #pragma once
 
+class LabelButton;
+
 #include "settings/settei_model.h"
 
 #include <QWidget>
@@ -36,7 +38,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    class Button;
     class TwoLineBox;
 
     void build();
@@ -61,5 +62,5 @@ private:
     QComboBox* combo1_ = nullptr;
     QComboBox* combo3_ = nullptr;
     QListWidget* list1_ = nullptr;
-    std::array<Button*, SetteiButton::Count> buttons_{};
+    std::array<LabelButton*, SetteiButton::Count> buttons_{};
 };

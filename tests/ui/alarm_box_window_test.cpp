@@ -1,3 +1,4 @@
+#include "tests/ui/request_counter.h"
 #include "ui/alarm_box_window.h"
 
 #include "alarm/alarm_box.h"
@@ -10,29 +11,6 @@
 #include <QTest>
 
 namespace {
-
-// Counts what a window and its children ask of the window system.
-class RequestCounter : public QObject {
-public:
-    int requests = 0;
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        switch (e->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::Show:
-        case QEvent::Hide:
-        case QEvent::Paint:
-        case QEvent::UpdateRequest:
-            ++requests;
-            break;
-        default:
-            break;
-        }
-        return QObject::eventFilter(o, e);
-    }
-};
 
 class AlarmBoxWindowTest : public MascotTest {
 protected:
