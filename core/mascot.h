@@ -2,6 +2,7 @@
 
 #include "alarm/alarm_box_model.h"
 #include "core/mascot_state.h"
+#include "core/pictures/frame_cache.h"
 #include "core/pictures/sprite.h"
 #include "core/platform.h"
 #include "feeds/rss_box_model.h"
@@ -37,6 +38,7 @@ struct Mascot {
     QImage CharGazo; // body sheet of the current character
     QImage CharEyes; // eye strip of the current character
     Sprite sprite;
+    FrameCache frames; // frames of the current pictures drawn lately
 
     // Run control that is not part of the record above.
     bool stateReady = false;       // the state holds loaded or first-run values: quitting may save

@@ -8,7 +8,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
-  qt6-l10n-tools libgl-dev libxcb1-dev
+  qt6-l10n-tools libgl-dev libxcb1-dev libxcb-shape0-dev
   # Qt's sound effects need a backend plugin at run time
   qml6-module-qtmultimedia libqt6multimediawidgets6
   # the balloon's Japanese Mincho face

@@ -3,23 +3,20 @@
 #include "ui/shell_units.h"
 
 #include "core/dragging.h"
-#include "core/main_tick.h"
 #include "core/mascot.h"
 #include "core/pace.h"
 #include "core/startup.h"
 #include "ui/window_mover.h"
+#include "ui/x11_sprite_surface.h"
 
 #include <QBitmap>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 
 namespace {
-// After a stall (a suspended laptop) the ticks of the lost time are not
-// replayed; a short delay is caught up.
-constexpr int kMaxCatchUpTicks = 2 * kMaxBatchTicks;
-
 // The core works in screen twips: a drag keeps its meaning while the window
 // moves under the pointer.
 QPoint twips(const QMouseEvent* e) {
@@ -37,42 +34,41 @@ Form1::Form1(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
     Form_Load(m_);
     // Until the first frame is drawn the window has nothing to show.
     resize(1, 1);
-    setMask(QRegion(0, 0, 1, 1));
+    if (QGuiApplication::platformName() == u"xcb") {
+        // The X server paints the window from its own copy of the frame.
+        setAttribute(Qt::WA_PaintOnScreen);
+        surface_ = X11SpriteSurface::create(*this);
+        if (!surface_) {
+            setAttribute(Qt::WA_PaintOnScreen, false);
+        }
+    }
+    if (!surface_) {
+        setMask(QRegion(0, 0, 1, 1));
+    }
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &Form1::wake);
     clock_.start();
-    nextTickAt_ = 0;
     timer_.start(0);
 }
 
-void Form1::wake() {
-    const qint64 now = clock_.elapsed();
-    for (int ran = 0; nextTickAt_ <= now && ran < kMaxCatchUpTicks; ++ran) {
-        Timer1_Timer(m_);
-        nextTickAt_ += kTickMs;
-    }
-    if (nextTickAt_ <= now) {
-        nextTickAt_ = now + kTickMs;
-    }
-    sync();
-    scheduleWake();
-}
+Form1::~Form1() = default;
 
-void Form1::scheduleWake() {
-    const int due = ticksUntilVisibleChange(m_, m_.platform.now().time());
-    const qint64 wakeAt = nextTickAt_ + qint64(due - 1) * kTickMs;
-    timer_.start(static_cast<int>(std::max<qint64>(0, wakeAt - clock_.elapsed())));
+void Form1::wake() {
+    pacer_.runDue(m_, clock_.elapsed());
+    sync();
+    timer_.start(static_cast<int>(pacer_.msUntilWake(m_, clock_.elapsed())));
 }
 
 void Form1::wakeOnNextTick() {
-    timer_.start(static_cast<int>(std::max<qint64>(0, nextTickAt_ - clock_.elapsed())));
+    timer_.start(static_cast<int>(pacer_.msUntilNextTick(clock_.elapsed())));
 }
 
 void Form1::sync() {
     const Sprite& sprite = m_.sprite;
     if (sprite.image.isNull()) {
         emit synced();
+        mover_.flush();
         return;
     }
     if (size() != sprite.image.size()) {
@@ -83,21 +79,33 @@ void Form1::sync() {
         placedAt_ = at;
         mover_.move(*this, at);
     }
-    if (shapedVersion_ != sprite.shapeVersion) {
-        shapedVersion_ = sprite.shapeVersion;
-        setMask(QBitmap::fromImage(sprite.image.createAlphaMask()));
-    }
-    if (paintedVersion_ != sprite.version) {
-        paintedVersion_ = sprite.version;
-        update();
+    if (surface_) {
+        surface_->show(sprite);
+    } else {
+        if (shapedVersion_ != sprite.shapeVersion) {
+            shapedVersion_ = sprite.shapeVersion;
+            setMask(QBitmap::fromImage(sprite.image.createAlphaMask()));
+        }
+        if (paintedVersion_ != sprite.version) {
+            paintedVersion_ = sprite.version;
+            update();
+        }
     }
     if (!isVisible()) {
         show();
     }
     emit synced();
+    mover_.flush();
+}
+
+QPaintEngine* Form1::paintEngine() const {
+    return surface_ ? nullptr : QWidget::paintEngine();
 }
 
 void Form1::paintEvent(QPaintEvent*) {
+    if (surface_) {
+        return; // the window's background is the frame
+    }
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(0, 0, m_.sprite.image);

@@ -5,11 +5,14 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
+#include "core/pace.h"
 #include "ui/window_mover.h"
 
 struct Mascot;
+class X11SpriteSurface;
 
 // The character's own window: frameless, above other windows, no taskbar
 // entry, shaped to the drawn figure so the desktop around it stays usable.
@@ -18,6 +21,7 @@ class Form1 : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(Mascot& m, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Brings the window in line with the core's state after ticks or events;
     // sends nothing to the window system when nothing visible changed.
@@ -34,6 +38,7 @@ signals:
     void synced();
 
 protected:
+    QPaintEngine* paintEngine() const override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -44,14 +49,14 @@ private:
     // Runs the ticks that fell due, mirrors the result, and sleeps until the
     // next tick that may change what is shown.
     void wake();
-    void scheduleWake();
 
     Mascot& m_;
     WindowMover mover_;
     QTimer timer_;
     QElapsedTimer clock_;
-    qint64 nextTickAt_ = 0;          // ms on clock_
+    TickPacer pacer_;                // ticks on clock_
     std::optional<QPoint> placedAt_; // where the window was last sent
     quint64 paintedVersion_ = 0;
     quint64 shapedVersion_ = 0;
+    std::unique_ptr<X11SpriteSurface> surface_; // on X11; Qt paints elsewhere
 };

@@ -37,6 +37,7 @@ int main(int argc, char* argv[]) {
     QtPlatform platform;
     Mascot mascot(platform);
     Form1 form(mascot);
+    platform.setOnAnswered([&form] { form.wakeOnNextTick(); });
     // Windows that mirror other parts of the mascot follow the character's
     // window: they sync after it on every tick.
     AlarmBoxWindow alarmBox(mascot);
@@ -49,5 +50,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&form, &Form1::synced, &rssBox, &RssBoxWindow::sync);
     SetteiWindow settei(mascot);
     QObject::connect(&form, &Form1::synced, &settei, &SetteiWindow::sync);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    platform.setOnAnswered({}); // the windows go before the network does
+    return status;
 }

@@ -74,7 +74,13 @@ bool QtPlatform::openUrl(const QString& url) {
     return QDesktopServices::openUrl(QUrl(url));
 }
 
-void QtPlatform::fetch(const QString& url, FetchDone done) {
+void QtPlatform::fetch(const QString& url, FetchDone answer) {
+    FetchDone done = [this, answer = std::move(answer)](const FetchResult& result) {
+        answer(result);
+        if (onAnswered_) {
+            onAnswered_();
+        }
+    };
     const QUrl address(url.trimmed(), QUrl::StrictMode);
     const QString scheme = address.scheme().toLower();
     if (!address.isValid() || address.host().isEmpty() ||

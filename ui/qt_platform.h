@@ -4,6 +4,7 @@
 
 #include <QNetworkAccessManager>
 
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -34,12 +35,17 @@ public:
     void fetch(const QString& url, FetchDone done) override;
     void quit() override;
 
+    // Called after each fetch has been answered, so the shell can show at
+    // once what the answer changed.
+    void setOnAnswered(std::function<void()> hook) { onAnswered_ = std::move(hook); }
+
 private:
     mutable qint64 offsetMinute_ = -1;
     mutable int offsetSeconds_ = 0;
     std::mt19937 rng_;
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};
     FetchLimits limits_;
+    std::function<void()> onAnswered_;
     std::unique_ptr<SoundPlayer> sounds_;
     QNetworkAccessManager network_;
 };

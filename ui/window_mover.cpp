@@ -62,5 +62,10 @@ void WindowMover::move(QWidget& window, QPoint topLeft) {
                                static_cast<uint32_t>(topLeft.y())};
     xcb_configure_window(filter_->connection, id, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y,
                          values);
-    xcb_flush(filter_->connection);
+}
+
+void WindowMover::flush() {
+    if (filter_) {
+        xcb_flush(filter_->connection);
+    }
 }

@@ -23,7 +23,10 @@ public:
     WindowMover(const WindowMover&) = delete;
     WindowMover& operator=(const WindowMover&) = delete;
 
+    // Queues the move; flush() sends what was queued, so the moves of one
+    // tick go out together.
     void move(QWidget& window, QPoint topLeft);
+    void flush();
 
 private:
     std::unique_ptr<MoveEchoFilter> filter_; // null when not on X11

@@ -147,53 +147,43 @@ void Byouga(Mascot& m) {
                         rightRow,
                         st.mood,
                         st.displayScale};
-    QImage& img = sprite.image;
-    if (!img.isNull() && img.size() == bounds.size() && sprite.key == key) {
+    if (!sprite.image.isNull() && sprite.image.size() == bounds.size() && sprite.key == key) {
         return;
     }
-
-    QImage next(bounds.size(), QImage::Format_ARGB32_Premultiplied);
-    next.fill(Qt::transparent);
-    const QPoint o = -bounds.topLeft();
-    transparentStretch(
-        next, QRect(o.x(), o.y(), s.bodyW, s.bodyH), m.CharGazo,
-        QRect(bodySourceX(st.stepFrame), st.facing * kCellHeight, kCellWidth, kCellHeight));
-    if (drawLeftEye) {
-        transparentStretch(next, QRect(o.x() + leftOffset, o.y() + bob, s.eyeW, s.eyeH), m.CharEyes,
-                           QRect(0, leftRow, kEyeCellWidth, kCellHeight));
-    }
-    if (drawRightEye) {
-        transparentStretch(next, QRect(o.x() + rightOffset, o.y() + bob, s.eyeW, s.eyeH),
-                           m.CharEyes, QRect(kEyeCellWidth, rightRow, kEyeCellWidth, kCellHeight));
-    }
-    if (mouth) {
-        const int column = front ? 0 : (st.facing == 1 ? 1 : 2);
-        const Mouth& mo = kMouths[st.mood][column];
-        const int step = mo.line.from < mo.line.to ? 1 : -1;
-        for (int x = mo.line.from; x != mo.line.to; x += step) {
-            plot(next, o.x() + x, o.y() + mo.line.y + bob);
+    const FrameCache::Frame* frame = m.frames.find(key);
+    if (!frame) {
+        QImage next(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+        next.fill(Qt::transparent);
+        const QPoint o = -bounds.topLeft();
+        transparentStretch(
+            next, QRect(o.x(), o.y(), s.bodyW, s.bodyH), m.CharGazo,
+            QRect(bodySourceX(st.stepFrame), st.facing * kCellHeight, kCellWidth, kCellHeight));
+        if (drawLeftEye) {
+            transparentStretch(next, QRect(o.x() + leftOffset, o.y() + bob, s.eyeW, s.eyeH),
+                               m.CharEyes, QRect(0, leftRow, kEyeCellWidth, kCellHeight));
         }
-        for (int i = 0; i < mo.dots; ++i) {
-            plot(next, o.x() + mo.dot[i].x, o.y() + mo.dot[i].y + bob);
+        if (drawRightEye) {
+            transparentStretch(next, QRect(o.x() + rightOffset, o.y() + bob, s.eyeW, s.eyeH),
+                               m.CharEyes,
+                               QRect(kEyeCellWidth, rightRow, kEyeCellWidth, kCellHeight));
         }
-    }
-    bool sameShape = img.size() == next.size();
-    for (int y = 0; sameShape && y < next.height(); ++y) {
-        const QRgb* a = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        const QRgb* b = reinterpret_cast<const QRgb*>(next.constScanLine(y));
-        for (int x = 0; x < next.width(); ++x) {
-            if ((qAlpha(a[x]) == 0) != (qAlpha(b[x]) == 0)) {
-                sameShape = false;
-                break;
+        if (mouth) {
+            const int column = front ? 0 : (st.facing == 1 ? 1 : 2);
+            const Mouth& mo = kMouths[st.mood][column];
+            const int step = mo.line.from < mo.line.to ? 1 : -1;
+            for (int x = mo.line.from; x != mo.line.to; x += step) {
+                plot(next, o.x() + x, o.y() + mo.line.y + bob);
+            }
+            for (int i = 0; i < mo.dots; ++i) {
+                plot(next, o.x() + mo.dot[i].x, o.y() + mo.dot[i].y + bob);
             }
         }
+        frame = &m.frames.insert(key, std::move(next));
     }
-    img = std::move(next);
+    sprite.image = frame->image;
     sprite.key = key;
     ++sprite.version;
-    if (!sameShape) {
-        ++sprite.shapeVersion;
-    }
+    sprite.shapeVersion = frame->shapeId;
 }
 
 void blinkStep(Mascot& m) {

@@ -287,6 +287,35 @@ TEST_F(ByougaTest, UnchangedFrameIsNotDrawnAgain) {
     EXPECT_GT(m.sprite.shapeVersion, shape);
 }
 
+TEST_F(ByougaTest, AWalkCycleComposesEachPoseOnceAndKnowsItsOutlines) {
+    // The second walking pose has a hole: another outline.
+    m.CharGazo.setPixel(80 + 10, 10, qRgb(0, 0, 255));
+    m.st.stepFrame = 0;
+    Byouga(m);
+    const uchar* standing = m.sprite.image.constBits();
+    const quint64 standingShape = m.sprite.shapeVersion;
+    m.st.stepFrame = 1;
+    Byouga(m);
+    EXPECT_NE(m.sprite.shapeVersion, standingShape);
+    m.st.stepFrame = 2; // the first body again, bobbing eyes: same outline
+    Byouga(m);
+    EXPECT_EQ(m.sprite.shapeVersion, standingShape);
+    const quint64 version = m.sprite.version;
+    m.st.stepFrame = 0;
+    Byouga(m);
+    EXPECT_EQ(m.sprite.image.constBits(), standing); // not composed again
+    EXPECT_EQ(m.sprite.shapeVersion, standingShape);
+    EXPECT_GT(m.sprite.version, version);
+    EXPECT_EQ(m.frames.size(), 3);
+
+    // Another character: the old frames go, and no outline id is reused.
+    m.CharGazo = bodySheet(qRgb(0, 0, 255));
+    m.st.charIndex = 6;
+    Byouga(m);
+    EXPECT_EQ(m.frames.size(), 1);
+    EXPECT_GT(m.sprite.shapeVersion, standingShape + 1);
+}
+
 TEST_F(ByougaTest, BlinkStartsRarelyAndRunsFifteenTicks) {
     platform.script({0.006}); // 6 -> no blink
     blinkStep(m);
