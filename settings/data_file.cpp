@@ -13,9 +13,6 @@
 namespace {
 
 constexpr const char* kFormatTag = "VER011";
-constexpr int kLineFeedsFirst = 18;
-constexpr int kLineLastFetch = 38;
-constexpr int kLineArticlesFirst = 39;
 
 // One line of the file bound to its field. Reading and writing walk the same
 // list, so the layout is written down once.
@@ -61,9 +58,9 @@ QByteArray encodeNumber(int value) {
     return out;
 }
 
-QByteArray encodeText(const QString& text) {
+QByteArray encodeText(Cp932Codec& codec, const QString& text) {
     if (!text.contains(u'\r') && !text.contains(u'\n')) {
-        return encodeCp932(text);
+        return codec.encode(text);
     }
     // Each value keeps its own line: a line break inside a text reads back as
     // one space.
@@ -71,7 +68,7 @@ QByteArray encodeText(const QString& text) {
     flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     flat.replace(u'\r', u' ');
     flat.replace(u'\n', u' ');
-    return encodeCp932(flat);
+    return codec.encode(flat);
 }
 
 std::optional<int> decodeNumber(QByteArrayView line) {
@@ -116,8 +113,9 @@ QByteArray encodeDataFile(const MascotState& state) {
     MascotState& st = const_cast<MascotState&>(state);
     QByteArray out;
     out.reserve(64 * 1024);
-    forEachField(st, [&out](const Field& f) {
-        out.append(f.text ? encodeText(*f.text) : encodeNumber(*f.number));
+    Cp932Codec codec;
+    forEachField(st, [&out, &codec](const Field& f) {
+        out.append(f.text ? encodeText(codec, *f.text) : encodeNumber(*f.number));
         out.append("\r\n");
     });
     return out;
@@ -125,6 +123,7 @@ QByteArray encodeDataFile(const MascotState& state) {
 
 DataFileReadResult decodeDataFile(const QByteArray& bytes, MascotState& st) {
     DataFileReadResult result;
+    Cp932Codec codec;
     qsizetype pos = 0;
     forEachField(st, [&](const Field& f) {
         if (pos >= bytes.size()) {
@@ -143,7 +142,7 @@ DataFileReadResult decodeDataFile(const QByteArray& bytes, MascotState& st) {
         ++result.linesRead;
         if (f.text) {
             if (result.linesRead > 1) {
-                *f.text = decodeCp932(line);
+                *f.text = codec.decode(line);
             }
         } else if (const auto n = decodeNumber(line)) {
             *f.number = *n;
