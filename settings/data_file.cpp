@@ -19,6 +19,7 @@ constexpr const char* kFormatTag = "VER011";
 struct Field {
     QString* text = nullptr;
     int* number = nullptr;
+    int maxNumber = std::numeric_limits<qint16>::max();
 };
 
 template <typename Visit> void forEachField(MascotState& st, Visit&& visit) {
@@ -26,10 +27,11 @@ template <typename Visit> void forEachField(MascotState& st, Visit&& visit) {
     visit(Field{&tag, nullptr});
     visit(Field{&st.masterName, nullptr});
     for (int* n : {&st.soundOn, &st.timeSignalOn, &st.chatterOn, &st.normalTalkOn, &st.feedTalkOn,
-                   &st.talkInterval, &st.autoFetchMode, &st.pinned, &st.posX, &st.posY,
-                   &st.displayScale, &st.walkInterval}) {
+                   &st.talkInterval, &st.autoFetchMode, &st.pinned, &st.posX, &st.posY}) {
         visit(Field{nullptr, n});
     }
+    visit(Field{nullptr, &st.displayScale, kMaxDisplayScale});
+    visit(Field{nullptr, &st.walkInterval});
     visit(Field{&st.browserPath, nullptr});
     visit(Field{&st.alarmTime, nullptr});
     visit(Field{nullptr, &st.charEntry});
@@ -71,10 +73,10 @@ QByteArray encodeText(Cp932Codec& codec, const QString& text) {
     return codec.encode(flat);
 }
 
-std::optional<int> decodeNumber(QByteArrayView line) {
+std::optional<int> decodeNumber(QByteArrayView line, int max) {
     bool ok = false;
     const int v = line.trimmed().toInt(&ok);
-    if (!ok || v < std::numeric_limits<qint16>::min() || v > std::numeric_limits<qint16>::max()) {
+    if (!ok || v < std::numeric_limits<qint16>::min() || v > max) {
         return std::nullopt;
     }
     return v;
@@ -144,7 +146,7 @@ DataFileReadResult decodeDataFile(const QByteArray& bytes, MascotState& st) {
             if (result.linesRead > 1) {
                 *f.text = codec.decode(line);
             }
-        } else if (const auto n = decodeNumber(line)) {
+        } else if (const auto n = decodeNumber(line, f.maxNumber)) {
             *f.number = *n;
         } else {
             ++result.badLines;

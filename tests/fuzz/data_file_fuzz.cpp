@@ -88,6 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const int n : storedNumbers(first.st)) {
         require(n >= std::numeric_limits<qint16>::min() && n <= std::numeric_limits<qint16>::max());
     }
+    require(first.st.displayScale <= kMaxDisplayScale);
 
     // Saved: exactly one CR LF line a value.
     const QByteArray saved = encodeDataFile(first.st);
