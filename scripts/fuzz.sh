@@ -15,8 +15,9 @@ seconds=${1:-60}
 declare -A seeds=(
   [feed_scanner_fuzz]="$here/feeds/testdata"
   [data_file_fuzz]="$here/tests/fuzz/seeds/data_file"
+  [startup_fuzz]="$here/tests/fuzz/seeds/data_file"
 )
-targets=(feed_scanner_fuzz data_file_fuzz)
+targets=(feed_scanner_fuzz data_file_fuzz startup_fuzz)
 
 bash "$here/scripts/install-deps.sh"
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE= \
@@ -44,7 +45,7 @@ for t in "${targets[@]}"; do
     failed=1
     artifact=$(grep -o "Test unit written to [^ ]*" "$log" | tail -n 1 | sed 's/.* to //' || true)
     verdict="CRASH (exit $rc)${artifact:+, input kept in $artifact}"
-    grep -E '^(==[0-9]+==ERROR|SUMMARY|.*runtime error)' "$log" | head -n 5 || true
+    grep -E '^(==[0-9]+== ?ERROR|SUMMARY|.*runtime error)' "$log" | head -n 5 || true
   fi
   tail -n 12 "$log" | grep -E '^(stat::|Done)' || true
   summary+=("$t: ${execs:-?} executions in ${seconds} s, corpus $corpus_size inputs, $verdict")
