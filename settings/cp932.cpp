@@ -1,7 +1,5 @@
 #include "settings/cp932.h"
 
-#include <QStringConverter>
-
 namespace {
 
 constexpr const char* kCodecName = "windows-31j";
@@ -33,21 +31,20 @@ bool isLeadByte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
-} // namespace
-
-bool cp932Available() {
-    QStringEncoder enc(kCodecName);
-    QStringDecoder dec(kCodecName);
-    return enc.isValid() && dec.isValid();
+QStringEncoder makeEncoder() {
+    return QStringEncoder(kCodecName, QStringConverter::Flag::Stateless);
 }
 
-QByteArray encodeCp932(QStringView text) {
+QStringDecoder makeDecoder() {
+    return QStringDecoder(kCodecName, QStringConverter::Flag::Stateless);
+}
+
+QByteArray encodeWith(QStringEncoder& enc, QStringView text) {
     QString mapped;
     mapped.reserve(text.size());
     for (QChar c : text) {
         mapped.append(QChar(cp932Form(c.unicode())));
     }
-    QStringEncoder enc(kCodecName, QStringConverter::Flag::Stateless);
     const QByteArray raw = enc.encode(mapped);
     if (!raw.contains(kUnmappable)) {
         return raw;
@@ -73,7 +70,29 @@ QByteArray encodeCp932(QStringView text) {
     return out;
 }
 
+} // namespace
+
+bool cp932Available() {
+    QStringEncoder enc(kCodecName);
+    QStringDecoder dec(kCodecName);
+    return enc.isValid() && dec.isValid();
+}
+
+QByteArray encodeCp932(QStringView text) {
+    QStringEncoder enc = makeEncoder();
+    return encodeWith(enc, text);
+}
+
 QString decodeCp932(QByteArrayView bytes) {
-    QStringDecoder dec(kCodecName, QStringConverter::Flag::Stateless);
-    return dec.decode(bytes);
+    return makeDecoder().decode(bytes);
+}
+
+Cp932Codec::Cp932Codec() : encoder_(makeEncoder()), decoder_(makeDecoder()) {}
+
+QByteArray Cp932Codec::encode(QStringView text) {
+    return encodeWith(encoder_, text);
+}
+
+QString Cp932Codec::decode(QByteArrayView bytes) {
+    return decoder_.decode(bytes);
 }

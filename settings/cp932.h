@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringConverter>
 #include <QStringView>
 
 // The data file's encoding, Shift-JIS as code page 932.
@@ -16,5 +17,22 @@
 // cent, pound, not) are written in the code page's form.
 [[nodiscard]] QByteArray encodeCp932(QStringView text);
 
-// Decodes code page 932 bytes; undecodable bytes become U+FFFD.
+// Decodes code page 932 bytes. An undecodable byte or pair becomes U+FFFD or
+// U+001A (the converter's substitute), and a lead byte at the very end with
+// no byte after it is dropped.
 [[nodiscard]] QString decodeCp932(QByteArrayView bytes);
+
+// Both directions with one converter each, for converting many texts in a
+// row (the data file's lines): opening the code page's converter costs far
+// more than converting a line. Each call stands alone; no half character is
+// carried from one call to the next.
+class Cp932Codec {
+public:
+    Cp932Codec();
+    [[nodiscard]] QByteArray encode(QStringView text);  // as encodeCp932
+    [[nodiscard]] QString decode(QByteArrayView bytes); // as decodeCp932
+
+private:
+    QStringEncoder encoder_;
+    QStringDecoder decoder_;
+};

@@ -31,3 +31,15 @@ TEST(Cp932, JisFormsAreWrittenInTheCodePagesForm) {
     EXPECT_EQ(bytes, encodeCp932(cp));
     EXPECT_EQ(decodeCp932(bytes), cp);
 }
+
+TEST(Cp932, CodecCarriesNothingFromOneTextToTheNext) {
+    Cp932Codec codec;
+    // 0x82 0x60 is one character; split over two calls it is a broken one
+    // followed by an ASCII back quote.
+    EXPECT_EQ(codec.decode("\x82\x60"), QStringLiteral("Ａ"));
+    EXPECT_FALSE(codec.decode("\x82").contains(QStringLiteral("Ａ")));
+    EXPECT_EQ(codec.decode("\x60"), QStringLiteral("`"));
+    EXPECT_EQ(codec.encode(QStringLiteral("あ€")), QByteArray("\x82\xa0?"));
+    EXPECT_EQ(codec.encode(QStringLiteral("あ")), QByteArray("\x82\xa0"));
+    EXPECT_EQ(codec.decode("\x82\xa0"), QStringLiteral("あ"));
+}

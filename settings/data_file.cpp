@@ -13,15 +13,13 @@
 namespace {
 
 constexpr const char* kFormatTag = "VER011";
-constexpr int kLineFeedsFirst = 18;
-constexpr int kLineLastFetch = 38;
-constexpr int kLineArticlesFirst = 39;
 
 // One line of the file bound to its field. Reading and writing walk the same
 // list, so the layout is written down once.
 struct Field {
     QString* text = nullptr;
     int* number = nullptr;
+    int maxNumber = std::numeric_limits<qint16>::max();
 };
 
 template <typename Visit> void forEachField(MascotState& st, Visit&& visit) {
@@ -29,10 +27,11 @@ template <typename Visit> void forEachField(MascotState& st, Visit&& visit) {
     visit(Field{&tag, nullptr});
     visit(Field{&st.masterName, nullptr});
     for (int* n : {&st.soundOn, &st.timeSignalOn, &st.chatterOn, &st.normalTalkOn, &st.feedTalkOn,
-                   &st.talkInterval, &st.autoFetchMode, &st.pinned, &st.posX, &st.posY,
-                   &st.displayScale, &st.walkInterval}) {
+                   &st.talkInterval, &st.autoFetchMode, &st.pinned, &st.posX, &st.posY}) {
         visit(Field{nullptr, n});
     }
+    visit(Field{nullptr, &st.displayScale, kMaxDisplayScale});
+    visit(Field{nullptr, &st.walkInterval});
     visit(Field{&st.browserPath, nullptr});
     visit(Field{&st.alarmTime, nullptr});
     visit(Field{nullptr, &st.charEntry});
@@ -61,9 +60,9 @@ QByteArray encodeNumber(int value) {
     return out;
 }
 
-QByteArray encodeText(const QString& text) {
+QByteArray encodeText(Cp932Codec& codec, const QString& text) {
     if (!text.contains(u'\r') && !text.contains(u'\n')) {
-        return encodeCp932(text);
+        return codec.encode(text);
     }
     // Each value keeps its own line: a line break inside a text reads back as
     // one space.
@@ -71,13 +70,13 @@ QByteArray encodeText(const QString& text) {
     flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     flat.replace(u'\r', u' ');
     flat.replace(u'\n', u' ');
-    return encodeCp932(flat);
+    return codec.encode(flat);
 }
 
-std::optional<int> decodeNumber(QByteArrayView line) {
+std::optional<int> decodeNumber(QByteArrayView line, int max) {
     bool ok = false;
     const int v = line.trimmed().toInt(&ok);
-    if (!ok || v < std::numeric_limits<qint16>::min() || v > std::numeric_limits<qint16>::max()) {
+    if (!ok || v < std::numeric_limits<qint16>::min() || v > max) {
         return std::nullopt;
     }
     return v;
@@ -116,8 +115,9 @@ QByteArray encodeDataFile(const MascotState& state) {
     MascotState& st = const_cast<MascotState&>(state);
     QByteArray out;
     out.reserve(64 * 1024);
-    forEachField(st, [&out](const Field& f) {
-        out.append(f.text ? encodeText(*f.text) : encodeNumber(*f.number));
+    Cp932Codec codec;
+    forEachField(st, [&out, &codec](const Field& f) {
+        out.append(f.text ? encodeText(codec, *f.text) : encodeNumber(*f.number));
         out.append("\r\n");
     });
     return out;
@@ -125,6 +125,7 @@ QByteArray encodeDataFile(const MascotState& state) {
 
 DataFileReadResult decodeDataFile(const QByteArray& bytes, MascotState& st) {
     DataFileReadResult result;
+    Cp932Codec codec;
     qsizetype pos = 0;
     forEachField(st, [&](const Field& f) {
         if (pos >= bytes.size()) {
@@ -143,9 +144,9 @@ DataFileReadResult decodeDataFile(const QByteArray& bytes, MascotState& st) {
         ++result.linesRead;
         if (f.text) {
             if (result.linesRead > 1) {
-                *f.text = decodeCp932(line);
+                *f.text = codec.decode(line);
             }
-        } else if (const auto n = decodeNumber(line)) {
+        } else if (const auto n = decodeNumber(line, f.maxNumber)) {
             *f.number = *n;
         } else {
             ++result.badLines;

@@ -12,6 +12,12 @@ struct Mascot;
 // (838 lines, CR LF, code page 932).
 
 inline constexpr int kDataFileLines = 838;
+// The largest picture scale (percent) read from the file. No operation
+// changes the scale, so a larger one was edited in by hand or is damage, and
+// drawing it would take gigabytes (32767 % is 26214 x 39976 pixels): it reads
+// as unusable and takes its default.
+inline constexpr int kMaxDisplayScale = 1000;
+
 inline const QString kDataFileName = QStringLiteral("jouhou.mrdt");
 inline const QString kDataFileBackupName = QStringLiteral("jouhou.mrdt.bak");
 

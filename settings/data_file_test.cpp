@@ -233,6 +233,26 @@ TEST_F(DamagedFileTest, NonNumberAndOutOfRangeNumbersTakeTheirDefaults) {
     expectBackupOnSave(bad);
 }
 
+TEST_F(DamagedFileTest, ScaleTooLargeToDrawTakesItsDefault) {
+    // A hand-edited scale is used as it stands while it can be drawn.
+    for (const int scale : {kMaxDisplayScale, 0, -50}) {
+        QByteArray edited = good;
+        edited.replace("\r\n 100 \r\n", "\r\n" + QByteArray::number(scale) + "\r\n");
+        writeFile(kDataFileName, edited);
+        EXPECT_TRUE(JouhouYomikomi(m).complete()) << scale;
+        EXPECT_EQ(m.st.displayScale, scale);
+    }
+    QByteArray huge = good;
+    huge.replace("\r\n 100 \r\n", "\r\n 32767 \r\n");
+    writeFile(kDataFileName, huge);
+    const DataFileReadResult r = JouhouYomikomi(m);
+    EXPECT_EQ(r.badLines, 1);
+    EXPECT_EQ(m.st.displayScale, 100);
+    EXPECT_EQ(m.st.walkInterval, 31);
+    EXPECT_EQ(m.st.talkInterval, 9);
+    expectBackupOnSave(huge);
+}
+
 TEST_F(DamagedFileTest, UnreadableFileIsKeptAsBackupBeforeItIsReplaced) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "root reads any file";
