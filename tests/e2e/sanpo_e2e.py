@@ -88,6 +88,9 @@ class Sanpo:
     def window(self, timeout=10):
         """The character's window, once it is mapped."""
         def find():
+            if self.proc.poll() is not None:
+                fail("the program ended with %d before its window showed:\n%s" %
+                     (self.proc.returncode, self.output()))
             out = xdotool("search", "--all", "--onlyvisible", "--pid", str(self.proc.pid), "--name",
                           "^sanpo$", check=False)
             return out.split()[0] if out else None
@@ -310,9 +313,9 @@ class PrivateDisplay:
         # Xvfb picks a free display number itself and writes it to the pipe:
         # no race with other servers starting in parallel.
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % self.size,
-             "-nolisten", "tcp"], pass_fds=[write_end], stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL)
+            ["Xvfb", "-displayfd", str(write_end), "-noreset", "-screen", "0",
+             "%dx%dx24" % self.size, "-nolisten", "tcp"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             number = pipe.readline().strip()
