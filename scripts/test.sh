@@ -36,7 +36,9 @@ cleanup() { if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
 trap cleanup EXIT
 for n in $(seq 90 140); do
   [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: the server would otherwise reset whenever its last client goes,
+  # refusing the connection of a test that starts the program right then.
+  Xvfb ":$n" -noreset -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 1 50); do
     if xdpyinfo -display ":$n" >/dev/null 2>&1; then export DISPLAY=":$n"; break 2; fi

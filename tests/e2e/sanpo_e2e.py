@@ -1,10 +1,13 @@
 """Helpers for driving the real sanpo under an X server from outside."""
 
+import http.server
+import math
 import os
 import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 DATA_FILE = "jouhou.mrdt"
@@ -60,6 +63,8 @@ class Sanpo:
         self.env = dict(os.environ)
         self.env.update(env or {})
         self.proc = None
+        self.lines = []
+        self.reader = None
 
     def path(self, name):
         return os.path.join(self.workdir, name)
@@ -67,11 +72,25 @@ class Sanpo:
     def start(self):
         self.proc = subprocess.Popen([self.binary], cwd=self.workdir, env=self.env,
                                      stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+        # Read as it comes, so a full pipe never stalls the program and a test
+        # can wait for a line while it runs.
+        self.lines = []
+        self.reader = threading.Thread(target=self._read, args=(self.proc.stdout, self.lines),
+                                       daemon=True)
+        self.reader.start()
         return self
+
+    @staticmethod
+    def _read(stream, lines):
+        for line in stream:
+            lines.append(line)
 
     def window(self, timeout=10):
         """The character's window, once it is mapped."""
         def find():
+            if self.proc.poll() is not None:
+                fail("the program ended with %d before its window showed:\n%s" %
+                     (self.proc.returncode, self.output()))
             out = xdotool("search", "--all", "--onlyvisible", "--pid", str(self.proc.pid), "--name",
                           "^sanpo$", check=False)
             return out.split()[0] if out else None
@@ -90,7 +109,10 @@ class Sanpo:
             fail("the program did not end")
 
     def output(self):
-        return self.proc.stdout.read() if self.proc and self.proc.stdout else ""
+        """What the program printed so far (all of it once it has ended)."""
+        if self.reader and self.proc.poll() is not None:
+            self.reader.join(timeout=5)
+        return "".join(self.lines)
 
     def stop(self):
         if self.proc and self.proc.poll() is None:
@@ -105,3 +127,273 @@ class Sanpo:
     def read_data_file(self):
         with open(self.path(DATA_FILE), "rb") as f:
             return f.read()
+
+
+def find_window(app, title, timeout=5):
+    """The visible window of the program with exactly this title."""
+    def find():
+        out = xdotool("search", "--all", "--onlyvisible", "--pid", str(app.proc.pid), "--name",
+                      "^%s$" % title, check=False).split()
+        return out[0] if out else None
+    return wait_for(find, timeout, "the window " + title)
+
+
+def wait_closed(app, title, timeout=5):
+    """Returns once no window of the program with this title is visible."""
+    def closed():
+        return not xdotool("search", "--all", "--onlyvisible", "--pid", str(app.proc.pid),
+                           "--name", "^%s$" % title, check=False).split()
+    wait_for(closed, timeout, "the window %s to close" % title)
+
+
+def balloon(app, visible=True, timeout=5):
+    """The balloon's window once it shows, or None once it has closed."""
+    if visible:
+        return find_window(app, "sanpo balloon", timeout)
+    wait_closed(app, "sanpo balloon", timeout)
+    return None
+
+
+def click_choice(app, index_from_bottom):
+    """Clicks the choice `index_from_bottom` (0 = the lowest) of the balloon."""
+    win = balloon(app)
+    x, y, w, h = window_geometry(win)
+    # Choices are 17 px high, 21 px apart, the lowest 6 px above the bottom
+    # plus its own height (twips 90 + 255 + i * 315, over 15).
+    cy = y + h - 6 - 17 - index_from_bottom * 21 + 8
+    xdotool("mousemove", str(x + 20), str(cy))
+    time.sleep(0.1)
+    xdotool("click", "1")
+
+
+def grab(path, geometry):
+    """A screenshot of one screen rectangle, saved at path; returns its bytes."""
+    x, y, w, h = geometry
+    screenshot(path)
+    subprocess.run(["convert", path, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", path],
+                   check=True, timeout=30)
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def gray_pixels(path, geometry=None):
+    """(width, height, bytes) of an image file or a rectangle of it, one
+    grey byte per pixel."""
+    args = ["convert", path]
+    if geometry:
+        x, y, w, h = geometry
+        args += ["-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage"]
+    size = subprocess.run(["convert", path] + args[2:] + ["-format", "%w %h", "info:"],
+                          check=True, capture_output=True, text=True, timeout=30).stdout.split()
+    raw = subprocess.run(args + ["-colorspace", "gray", "-depth", "8", "gray:-"], check=True,
+                         capture_output=True, timeout=30).stdout
+    return int(size[0]), int(size[1]), raw
+
+
+def rendered_text(text, path, pixels=16):
+    """text as the balloon draws it (black Mincho on white, cut to its ink),
+    rendered by ImageMagick into path; returns gray_pixels of it."""
+    font = subprocess.run(["fc-match", "-f", "%{file}", "IPAMincho"], check=True,
+                          capture_output=True, text=True, timeout=30).stdout
+    subprocess.run(["convert", "-background", "white", "-fill", "black", "-font", font,
+                    "-pointsize", str(pixels), "-density", "72", "label:" + text, "-trim",
+                    "+repage", path], check=True, timeout=30)
+    return gray_pixels(path)
+
+
+def character_spot(window, scratch):
+    """A screen point on the character that a click can hit: the drawn pixel
+    farthest from any pixel that lets clicks through (the sprite's
+    transparent pixels show the black root window), so that a step of the
+    walking character between looking and clicking still lands on it."""
+    for _ in range(10):
+        x, y, w, h = window_geometry(window)
+        screenshot(scratch)
+        if window_geometry(window) == (x, y, w, h):
+            break
+    else:
+        fail("the character never stood still for a screenshot")
+    _, _, pix = gray_pixels(scratch, (x, y, w, h))
+    # Chessboard distance to the nearest clear pixel, in two passes.
+    far = w + h
+    depth = [0 if pix[i] < 24 else far for i in range(w * h)]
+    for row in range(h):
+        for col in range(w):
+            i = row * w + col
+            if depth[i]:
+                up = depth[i - w] if row else 0
+                left = depth[i - 1] if col else 0
+                up_left = depth[i - w - 1] if row and col else 0
+                up_right = depth[i - w + 1] if row and col < w - 1 else 0
+                depth[i] = min(depth[i], 1 + min(up, left, up_left, up_right))
+    for row in range(h - 1, -1, -1):
+        for col in range(w - 1, -1, -1):
+            i = row * w + col
+            if depth[i]:
+                down = depth[i + w] if row < h - 1 else 0
+                right = depth[i + 1] if col < w - 1 else 0
+                down_right = depth[i + w + 1] if row < h - 1 and col < w - 1 else 0
+                down_left = depth[i + w - 1] if row < h - 1 and col else 0
+                depth[i] = min(depth[i], 1 + min(down, right, down_right, down_left))
+    best = max(range(w * h), key=lambda i: depth[i])
+    if depth[best] == 0:
+        fail("the character's window shows nothing")
+    return x + best % w, y + best // w
+
+
+def text_match(screen, area, text, scratch):
+    """How well text, rendered apart, matches the best place inside a screen
+    rectangle: the normalised cross-correlation, 1.0 for the same picture.
+    screen is a screenshot file, scratch a file name to render into."""
+    tw, th, tpix = rendered_text(text, scratch)
+    aw, ah, apix = gray_pixels(screen, area)
+    n = tw * th
+    mean = sum(tpix) / n
+    template = [v - mean for v in tpix]
+    tnorm = math.sqrt(sum(v * v for v in template))
+    best = 0.0
+    for y in range(ah - th + 1):
+        for x in range(aw - tw + 1):
+            window = []
+            for row in range(th):
+                start = (y + row) * aw + x
+                window.extend(apix[start:start + tw])
+            wsum = sum(window)
+            wnorm = math.sqrt(max(sum(v * v for v in window) - wsum * wsum / n, 0.0))
+            if wnorm == 0 or tnorm == 0:
+                continue
+            score = sum(a * b for a, b in zip(window, template)) / (wnorm * tnorm)
+            best = max(best, score)
+    return best
+
+
+def dark_rows(path, geometry, threshold=100):
+    """Which pixel rows of a screen rectangle hold ink (a pixel darker than
+    threshold in every channel): a list of booleans, top row first. The
+    screen is read into path."""
+    x, y, w, h = geometry
+    screenshot(path)
+    raw = subprocess.run(["convert", path, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
+                          "-depth", "8", "rgb:-"], check=True, capture_output=True,
+                         timeout=30).stdout
+    rows = []
+    for row in range(h):
+        line = raw[row * w * 3:(row + 1) * w * 3]
+        rows.append(any(max(line[i:i + 3]) < threshold for i in range(0, len(line), 3)))
+    return rows
+
+
+def bands(rows):
+    """The runs of consecutive True entries: a list of (first, length)."""
+    runs = []
+    start = None
+    for i, ink in enumerate(rows + [False]):
+        if ink and start is None:
+            start = i
+        elif not ink and start is not None:
+            runs.append((start, i - start))
+            start = None
+    return runs
+
+
+class PrivateDisplay:
+    """An X server of the test's own, with the openbox window manager on it,
+    so that a window manager's placement and focus rules apply and nothing
+    else running on the machine is disturbed. Sets DISPLAY for this process
+    and everything it starts afterwards."""
+
+    def __init__(self, width=1280, height=800):
+        self.size = (width, height)
+        self.xvfb = None
+        self.wm = None
+        self.previous = os.environ.get("DISPLAY")
+
+    def __enter__(self):
+        read_end, write_end = os.pipe()
+        # Xvfb picks a free display number itself and writes it to the pipe:
+        # no race with other servers starting in parallel.
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-noreset", "-screen", "0",
+             "%dx%dx24" % self.size, "-nolisten", "tcp"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            self.__exit__(None, None, None)
+            fail("Xvfb did not start")
+        os.environ["DISPLAY"] = ":" + number
+        self.wm = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+
+        def managed():
+            if self.wm.poll() is not None:
+                fail("openbox ended at start")
+            out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                                 capture_output=True, text=True, timeout=20).stdout
+            return "window id" in out
+        wait_for(managed, 20, "openbox to manage the display")
+        return self
+
+    def __exit__(self, *exc):
+        for proc in (self.wm, self.xvfb):
+            if proc and proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(timeout=10)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+                    proc.wait()
+        if self.previous is None:
+            os.environ.pop("DISPLAY", None)
+        else:
+            os.environ["DISPLAY"] = self.previous
+        return False
+
+
+def rss(prefix, titles, links=None):
+    """An RSS 2.0 document with one item per title."""
+    links = links or ["http://127.0.0.1/%s/%d" % (prefix, i) for i in range(len(titles))]
+    items = "".join("<item><title>%s</title><link>%s</link></item>" % (t, link)
+                    for t, link in zip(titles, links))
+    return ('<?xml version="1.0" encoding="UTF-8"?><rss version="2.0"><channel>'
+            "<title>%s</title>%s</channel></rss>" % (prefix, items)).encode("utf-8")
+
+
+class FeedServer:
+    """Serves documents (path -> bytes, may be added to while it runs) on
+    127.0.0.1 at a free port and records the paths it answered."""
+
+    def __init__(self, documents=None):
+        documents = dict(documents or {})
+        served = []
+        self.documents = documents
+        self.served = served
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                body = documents.get(self.path)
+                if body is None:
+                    self.send_error(404)
+                    return
+                self.send_response(200)
+                self.send_header("Content-Type", "application/rss+xml")
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
+                served.append(self.path)
+
+            def log_message(self, *args):
+                pass
+
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.httpd.daemon_threads = True
+        self.port = self.httpd.server_address[1]
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    def url(self, path):
+        return "http://127.0.0.1:%d%s" % (self.port, path)
+
+    def close(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()

@@ -2,68 +2,23 @@
 automatic update on runs the update after the greeting; after Esc the data
 file holds the fetched articles in the order of the slots."""
 
-import http.server
 import os
 import shutil
 import subprocess
 import sys
 import tempfile
-import threading
 import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from sanpo_e2e import FeedServer, fail, rss, wait_for  # noqa: E402
 
 DATA_FILE = "jouhou.mrdt"
 DATA_LINES = 838
-
-
-def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(predicate, timeout, what):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        value = predicate()
-        if value:
-            return value
-        time.sleep(0.05)
-    fail("timed out waiting for " + what)
-
-
-def rss(prefix, titles):
-    items = "".join(
-        "<item><title>%s</title><link>http://127.0.0.1/%s/%d</link></item>" % (t, prefix, i)
-        for i, t in enumerate(titles))
-    return ('<?xml version="1.0" encoding="UTF-8"?><rss version="2.0"><channel>'
-            "<title>%s</title>%s</channel></rss>" % (prefix, items)).encode("utf-8")
-
 
 FEEDS = {
     "/one.xml": rss("one", ["一番目の記事A", "一番目の記事B"]),
     "/two.xml": rss("two", ["二番目の記事A", "二番目の記事B"]),
 }
-
-
-class Server(http.server.ThreadingHTTPServer):
-    daemon_threads = True
-    served = []
-
-
-class Handler(http.server.BaseHTTPRequestHandler):
-    def do_GET(self):
-        body = FEEDS.get(self.path)
-        if body is None:
-            self.send_error(404)
-            return
-        self.send_response(200)
-        self.send_header("Content-Type", "application/rss+xml")
-        self.send_header("Content-Length", str(len(body)))
-        self.end_headers()
-        self.wfile.write(body)
-        self.server.served.append(self.path)
-
-    def log_message(self, *args):
-        pass
 
 
 def data_file(port):
@@ -89,13 +44,12 @@ def main():
     binary = sys.argv[1]
     if not os.environ.get("DISPLAY"):
         fail("DISPLAY is not set")
-    server = Server(("127.0.0.1", 0), Handler)
-    threading.Thread(target=server.serve_forever, daemon=True).start()
+    server = FeedServer(FEEDS)
     workdir = tempfile.mkdtemp(prefix="sanpo-e2e-feeds-")
     proc = None
     try:
         with open(os.path.join(workdir, DATA_FILE), "wb") as f:
-            f.write(data_file(server.server_address[1]))
+            f.write(data_file(server.port))
         proc = subprocess.Popen([binary], cwd=workdir, stdout=subprocess.PIPE,
                                 stderr=subprocess.STDOUT, text=True)
         wait_for(lambda: len(server.served) >= 2, 30, "both feeds to be downloaded")
@@ -121,7 +75,7 @@ def main():
             base = 38 + 4 * (i - 1)
             return lines[base], lines[base + 1], lines[base + 2].strip(), lines[base + 3]
 
-        port = server.server_address[1]
+        port = server.port
         expected = [
             ("二番目の記事A", "http://127.0.0.1/two/0", "0", "http://127.0.0.1:%d/two.xml" % port),
             ("二番目の記事B", "http://127.0.0.1/two/1", "0", "http://127.0.0.1:%d/two.xml" % port),
@@ -136,7 +90,7 @@ def main():
         if proc and proc.poll() is None:
             proc.kill()
             proc.wait()
-        server.shutdown()
+        server.close()
         shutil.rmtree(workdir, ignore_errors=True)
 
 

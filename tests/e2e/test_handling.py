@@ -6,30 +6,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from sanpo_e2e import Sanpo, fail, screenshot, wait_for, window_geometry, xdotool  # noqa: E402
-
-
-def balloon(app, visible=True, timeout=5):
-    def find():
-        out = xdotool("search", "--all", "--onlyvisible", "--pid", str(app.proc.pid), "--name",
-                      "^sanpo balloon$", check=False).split()
-        return out[0] if out else None
-    if visible:
-        return wait_for(find, timeout, "the balloon")
-    wait_for(lambda: find() is None, timeout, "the balloon to close")
-    return None
-
-
-def click_choice(app, index_from_bottom):
-    """Clicks the choice `index_from_bottom` (0 = the lowest) of the balloon."""
-    win = balloon(app)
-    x, y, w, h = window_geometry(win)
-    # Choices are 17 px high, 21 px apart, the lowest 6 px above the bottom
-    # plus its own height (twips 90 + 255 + i * 315, over 15).
-    cy = y + h - 6 - 17 - index_from_bottom * 21 + 8
-    xdotool("mousemove", str(x + 20), str(cy))
-    time.sleep(0.1)
-    xdotool("click", "1")
+from sanpo_e2e import (Sanpo, balloon, click_choice, fail, screenshot, wait_for,  # noqa: E402
+                       window_geometry, xdotool)
 
 
 def main():

@@ -2,31 +2,13 @@
 character, confirmed with OK, reach the data file and the screen."""
 
 import os
-import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from sanpo_e2e import Sanpo, fail, screenshot, wait_for, window_geometry, xdotool  # noqa: E402
-from test_handling import balloon, click_choice  # noqa: E402
+from sanpo_e2e import (Sanpo, balloon, click_choice, fail, find_window, grab,  # noqa: E402
+                       screenshot, window_geometry, xdotool)
 from test_startup import expected_first_run  # noqa: E402
-
-
-def find_window(app, title):
-    def find():
-        out = xdotool("search", "--all", "--onlyvisible", "--pid", str(app.proc.pid), "--name",
-                      "^%s$" % title, check=False).split()
-        return out[0] if out else None
-    return wait_for(find, 5, "the window " + title)
-
-
-def grab(path, geometry):
-    x, y, w, h = geometry
-    screenshot(path)
-    subprocess.run(["convert", path, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", path],
-                   check=True, timeout=30)
-    with open(path, "rb") as f:
-        return f.read()
 
 
 def main():
