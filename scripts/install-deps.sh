@@ -16,6 +16,8 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils openbox oneko python3
+  # the installed desktop entry is checked with desktop-file-validate
+  desktop-file-utils
 )
 
 missing=()

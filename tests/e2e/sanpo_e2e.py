@@ -53,25 +53,35 @@ def screenshot(path):
 class Sanpo:
     """The program running in its own temporary working directory."""
 
-    def __init__(self, binary, workdir=None, env=None):
+    def __init__(self, binary, workdir=None, env=None, args=()):
+        """`env` adds to this process's environment; a value of None removes
+        that variable."""
         self.binary = binary
+        self.args = list(args)
         self.owndir = workdir is None
         self.workdir = workdir or tempfile.mkdtemp(prefix="sanpo-e2e-")
         self.env = dict(os.environ)
-        self.env.update(env or {})
+        for key, value in (env or {}).items():
+            if value is None:
+                self.env.pop(key, None)
+            else:
+                self.env[key] = value
         self.proc = None
 
     def path(self, name):
         return os.path.join(self.workdir, name)
 
     def start(self):
-        self.proc = subprocess.Popen([self.binary], cwd=self.workdir, env=self.env,
+        self.proc = subprocess.Popen([self.binary, *self.args], cwd=self.workdir, env=self.env,
                                      stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
         return self
 
     def window(self, timeout=10):
         """The character's window, once it is mapped."""
         def find():
+            if self.proc.poll() is not None:
+                fail("the program ended with %d before showing its window: %s" %
+                     (self.proc.returncode, self.output()))
             out = xdotool("search", "--all", "--onlyvisible", "--pid", str(self.proc.pid), "--name",
                           "^sanpo$", check=False)
             return out.split()[0] if out else None
