@@ -18,6 +18,8 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils openbox oneko python3
   # fuzzing: clang with its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
+  # the installed desktop entry is checked with desktop-file-validate
+  desktop-file-utils
 )
 
 missing=()

@@ -1,12 +1,14 @@
 #include "core/mascot.h"
 #include "ui/alarm_box_window.h"
 #include "ui/balloon_window.h"
+#include "ui/data_folder.h"
 #include "ui/form1.h"
 #include "ui/qt_platform.h"
 #include "ui/rss_box_window.h"
 #include "ui/settei_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include <cstdio>
 
@@ -32,7 +34,29 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sanpo"));
+    QApplication::setApplicationVersion(QStringLiteral(SANPO_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // The mascot keeps its memory in the working directory. The desktop entry
+    // cannot name a folder under the user's home, so it asks for the data
+    // folder instead.
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral(
+        "A desktop mascot. Keeps jouhou.mrdt and the SOUND folder in the working directory."));
+    options.addHelpOption();
+    options.addVersionOption();
+    const QCommandLineOption dataFolder(
+        QStringLiteral("data-folder"),
+        QStringLiteral("Work in $XDG_DATA_HOME/sanpo (default ~/.local/share/sanpo), created "
+                       "when missing, instead of the current directory."));
+    options.addOption(dataFolder);
+    options.process(app);
+    if (options.isSet(dataFolder)) {
+        if (const auto why = enterDataFolder()) {
+            std::fprintf(stderr, "%s\n", qPrintable(*why));
+            return 1;
+        }
+    }
 
     QtPlatform platform;
     Mascot mascot(platform);

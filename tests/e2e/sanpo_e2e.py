@@ -56,12 +56,19 @@ def screenshot(path):
 class Sanpo:
     """The program running in its own temporary working directory."""
 
-    def __init__(self, binary, workdir=None, env=None):
+    def __init__(self, binary, workdir=None, env=None, args=()):
+        """`env` adds to this process's environment; a value of None removes
+        that variable."""
         self.binary = binary
+        self.args = list(args)
         self.owndir = workdir is None
         self.workdir = workdir or tempfile.mkdtemp(prefix="sanpo-e2e-")
         self.env = dict(os.environ)
-        self.env.update(env or {})
+        for key, value in (env or {}).items():
+            if value is None:
+                self.env.pop(key, None)
+            else:
+                self.env[key] = value
         self.proc = None
         self.lines = []
         self.reader = None
@@ -70,7 +77,7 @@ class Sanpo:
         return os.path.join(self.workdir, name)
 
     def start(self):
-        self.proc = subprocess.Popen([self.binary], cwd=self.workdir, env=self.env,
+        self.proc = subprocess.Popen([self.binary, *self.args], cwd=self.workdir, env=self.env,
                                      stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
         # Read as it comes, so a full pipe never stalls the program and a test
         # can wait for a line while it runs.

@@ -3,6 +3,7 @@
 #include "core/mascot.h"
 #include "core/pictures/byouga.h"
 #include "core/pictures/character_catalogue.h"
+#include "tools/still_platform.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -12,20 +13,6 @@
 #include <cstdio>
 
 namespace {
-
-// The mascot needs a platform; composing pictures asks nothing of it.
-class StillPlatform : public Platform {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2024, 1, 1), QTime(12, 0)); }
-    QSize screenSize() const override { return {1280, 800}; }
-    void seedRandom(quint32) override {}
-    double random() override { return 0.5; }
-    void playSound(const QString&) override {}
-    void beep() override {}
-    bool startProgram(const QString&, const QStringList&) override { return false; }
-    void fetch(const QString&, FetchDone done) override { done({}); }
-    void quit() override {}
-};
 
 // One picture on the sheet: what the state record says when it is drawn.
 struct Shot {
