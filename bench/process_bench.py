@@ -12,10 +12,12 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
+from sanpo_e2e import FeedServer, rss  # noqa: E402
 
 
 def cpu_ns(pid):
@@ -51,10 +53,16 @@ class Xvfb:
         self.proc.wait()
 
 
-def data_file(path, talk_interval):
+def data_file(path, talk_interval, walk_interval, feeds=(), auto_fetch=0):
+    """A normal start: talking every `talk_interval` minutes, walking a step
+    every `walk_interval` ticks, with `feeds` (name, address) registered."""
     lines = [b"VER011", "あなた".encode("cp932"), b" 1 ", b" 1 ", b" 1 ", b" 1 ", b" 0 ",
-             (" %d " % talk_interval).encode(), b" 0 ", b" 0 ", b" 600 ", b" 339 ", b" 100 ",
-             b" 11 ", b"", b"", b" 11 "] + [b""] * 21 + [b"", b"", b" 0 ", b""] * 200
+             (" %d " % talk_interval).encode(), (" %d " % auto_fetch).encode(), b" 0 ",
+             b" 600 ", b" 339 ", b" 100 ", (" %d " % walk_interval).encode(), b"", b"", b" 11 "]
+    for slot in range(10):
+        name, url = feeds[slot] if slot < len(feeds) else ("", "")
+        lines += [name.encode("cp932"), url.encode()]
+    lines += [b""] + [b"", b"", b" 0 ", b""] * 200
     with open(path, "wb") as f:
         f.write(b"".join(l + b"\r\n" for l in lines))
 
@@ -72,53 +80,117 @@ def first_frame_ms(env, pid, started):
     return float("nan")
 
 
-def measure(name, argv, seconds, settle, workdir=None, setup=None):
+def measure(name, argv, seconds, settle, workdir=None, env_extra=None, during=None):
+    """Runs one program on a fresh Xvfb; `during(t0)` is called in a thread
+    when the measured window opens."""
     x = Xvfb()
-    env = dict(os.environ, DISPLAY=x.display)
+    env = dict(os.environ, DISPLAY=x.display, **(env_extra or {}))
     try:
         started = time.monotonic()
         proc = subprocess.Popen(argv, cwd=workdir, env=env, stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
         frame = first_frame_ms(env, proc.pid, started) if name.startswith("sanpo") else None
-        if setup:
-            setup(env, proc)
         time.sleep(settle)
         rss = rss_kb(proc.pid)
         p0, x0, t0 = cpu_ns(proc.pid), cpu_ns(x.proc.pid), time.monotonic()
+        if during:
+            threading.Thread(target=during, args=(t0,), daemon=True).start()
         time.sleep(seconds)
         p1, x1, t1 = cpu_ns(proc.pid), cpu_ns(x.proc.pid), time.monotonic()
         proc.terminate()
         proc.wait()
         wall = t1 - t0
         return {"name": name, "cpu": (p1 - p0) / 1e9 / wall * 100, "x": (x1 - x0) / 1e9 / wall * 100,
-                "rss": rss / 1024, "frame": frame}
+                "rss": rss / 1024, "frame": frame, "window": (t0 - started, t1 - started)}
     finally:
         x.stop()
+
+
+def idle_x(seconds):
+    """What Xvfb costs with no client at all."""
+    x = Xvfb()
+    try:
+        time.sleep(1)
+        x0, t0 = cpu_ns(x.proc.pid), time.monotonic()
+        time.sleep(seconds)
+        return (cpu_ns(x.proc.pid) - x0) / 1e9 / (time.monotonic() - t0) * 100
+    finally:
+        x.stop()
+
+
+def feed_documents(count, items):
+    return {"/feed%d.xml" % n: rss("feed%d" % n, ["%d番目のニュース、その%d：きょうの話題" % (n, i)
+                                                   for i in range(items)])
+            for n in range(count)}
+
+
+def sanpo_run(sanpo, name, seconds, walk_interval, feeds=None):
+    work = tempfile.mkdtemp(prefix="sanpo-bench-")
+    try:
+        registered = []
+        during = None
+        if feeds:
+            registered = [("ニュース%d" % n, feeds.url(path))
+                          for n, path in enumerate(sorted(feeds.documents))]
+            # The update starts after the greeting, inside the measured
+            # window; its answers are held back for a few seconds (well
+            # inside the download time-out), then all come at once.
+            def during(_t0):
+                deadline = time.monotonic() + seconds / 2
+                while len(feeds.asked) < len(registered) and time.monotonic() < deadline:
+                    time.sleep(0.05)
+                time.sleep(5)
+                feeds.gate.set()
+        data_file(os.path.join(work, "jouhou.mrdt"), 1, walk_interval, registered,
+                  auto_fetch=1 if feeds else 0)
+        lateness = os.path.join(work, "lateness.log")
+        r = measure(name, [sanpo], seconds, 2, work, {"SANPO_LATENESS_FILE": lateness}, during)
+        worst = 0
+        begin, end = r["window"]
+        if os.path.exists(lateness):
+            with open(lateness) as f:
+                for line in f:
+                    at, late = (int(v) for v in line.split())
+                    if begin * 1000 <= at <= end * 1000:
+                        worst = max(worst, late)
+        r["late"] = worst
+        if feeds:
+            r["served"] = len(feeds.served)
+        return r
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
 
 
 def main():
     sanpo = os.path.abspath(sys.argv[1])
     seconds = float(sys.argv[2]) if len(sys.argv) > 2 else 60
-    results = []
-    work = tempfile.mkdtemp(prefix="sanpo-bench-")
+    results = [sanpo_run(sanpo, "sanpo walking", seconds, 31),
+               sanpo_run(sanpo, "sanpo fast walk", seconds, 11)]
+    server = FeedServer(feed_documents(10, 100), gate=threading.Event())
     try:
-        # Walking and talking: a normal start (greeting with a balloon), then a
-        # line every minute.
-        data_file(os.path.join(work, "jouhou.mrdt"), 1)
-        results.append(measure("sanpo walking", [sanpo], seconds, 2, work))
-        results.append(measure("oneko", [shutil.which("oneko") or "/usr/games/oneko"], seconds, 2))
+        results.append(sanpo_run(sanpo, "sanpo + 10 feeds", seconds, 31, server))
     finally:
-        shutil.rmtree(work, ignore_errors=True)
+        server.close()
+    results.append(measure("oneko", [shutil.which("oneko") or "/usr/games/oneko"], seconds, 2))
+    idle = idle_x(min(seconds, 20))
 
-    print("\n%-16s %12s %14s %10s %14s" % ("program", "CPU %", "X server CPU %", "RSS MB",
-                                          "first frame ms"))
+    print("\n%-18s %8s %10s %8s %8s %12s" % ("program", "CPU %", "X CPU %", "RSS MB",
+                                             "frame ms", "late ms"))
     for r in results:
         frame = "%.0f" % r["frame"] if r["frame"] is not None else "-"
-        print("%-16s %12.3f %14.3f %10.1f %14s" % (r["name"], r["cpu"], r["x"], r["rss"], frame))
-    s, o = results[0], results[1]
-    print("\nratios (sanpo / oneko): CPU %.2f, X server CPU %.2f" %
-          (s["cpu"] / o["cpu"] if o["cpu"] else float("inf"),
-           s["x"] / o["x"] if o["x"] else float("inf")))
+        late = "%d" % r["late"] if "late" in r else "-"
+        print("%-18s %8.3f %10.3f %8.1f %8s %12s" % (r["name"], r["cpu"], r["x"], r["rss"], frame,
+                                                   late))
+    print("Xvfb with no client: %.3f %% CPU" % idle)
+    oneko = results[-1]
+    for r in results[:-1]:
+        print("%s / oneko: CPU %.2f, X server CPU %.2f (%.2f with the idle server taken out)" %
+              (r["name"], r["cpu"] / oneko["cpu"] if oneko["cpu"] else float("inf"),
+               r["x"] / oneko["x"] if oneko["x"] else float("inf"),
+               (r["x"] - idle) / (oneko["x"] - idle) if oneko["x"] > idle else float("inf")))
+    fed = results[2]
+    print("feeds answered during the run: %d of 10; worst wake-up lateness %d ms (target <= 50)" %
+          (fed.get("served", 0), fed["late"]))
 
 
 if __name__ == "__main__":

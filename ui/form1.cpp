@@ -55,13 +55,19 @@ Form1::Form1(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
 Form1::~Form1() = default;
 
 void Form1::wake() {
+    lateness_.woke(clock_.elapsed());
     pacer_.runDue(m_, clock_.elapsed());
     sync();
-    timer_.start(static_cast<int>(pacer_.msUntilWake(m_, clock_.elapsed())));
+    armTimer(pacer_.msUntilWake(m_, clock_.elapsed()));
 }
 
 void Form1::wakeOnNextTick() {
-    timer_.start(static_cast<int>(pacer_.msUntilNextTick(clock_.elapsed())));
+    armTimer(pacer_.msUntilNextTick(clock_.elapsed()));
+}
+
+void Form1::armTimer(qint64 ms) {
+    lateness_.planned(clock_.elapsed() + ms);
+    timer_.start(static_cast<int>(ms));
 }
 
 void Form1::sync() {

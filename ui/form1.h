@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/pace.h"
+#include "ui/wake_lateness.h"
 #include "ui/window_mover.h"
 
 struct Mascot;
@@ -49,11 +50,13 @@ private:
     // Runs the ticks that fell due, mirrors the result, and sleeps until the
     // next tick that may change what is shown.
     void wake();
+    void armTimer(qint64 ms);
 
     Mascot& m_;
     WindowMover mover_;
     QTimer timer_;
     QElapsedTimer clock_;
+    WakeLateness lateness_;
     TickPacer pacer_;                // ticks on clock_
     std::optional<QPoint> placedAt_; // where the window was last sent
     quint64 paintedVersion_ = 0;

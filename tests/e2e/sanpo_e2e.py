@@ -369,16 +369,24 @@ def rss(prefix, titles, links=None):
 
 class FeedServer:
     """Serves documents (path -> bytes, may be added to while it runs) on
-    127.0.0.1 at a free port and records the paths it answered."""
+    127.0.0.1 at a free port and records the paths it answered. With a
+    `gate` (threading.Event) every answer waits until the gate is set;
+    `asked` lists the paths asked for so far."""
 
-    def __init__(self, documents=None):
+    def __init__(self, documents=None, gate=None):
         documents = dict(documents or {})
         served = []
+        asked = []
         self.documents = documents
         self.served = served
+        self.asked = asked
+        self.gate = gate
 
         class Handler(http.server.BaseHTTPRequestHandler):
             def do_GET(self):
+                asked.append(self.path)
+                if gate is not None:
+                    gate.wait(120)  # answers held back until the test opens the gate
                 body = documents.get(self.path)
                 if body is None:
                     self.send_error(404)
