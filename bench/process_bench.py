@@ -132,14 +132,16 @@ def sanpo_run(sanpo, name, seconds, walk_interval, feeds=None):
         if feeds:
             registered = [("ニュース%d" % n, feeds.url(path))
                           for n, path in enumerate(sorted(feeds.documents))]
-            # The update starts after the greeting, inside the measured
-            # window; its answers are held back for a few seconds (well
-            # inside the download time-out), then all come at once.
-            def during(_t0):
-                deadline = time.monotonic() + seconds / 2
-                while len(feeds.asked) < len(registered) and time.monotonic() < deadline:
+            # The update starts with the greeting, just before the measured
+            # window. The server holds every answer until five seconds into
+            # the window (well inside the download time-out); then all ten
+            # arrive, the last four only after the first six, since Qt keeps
+            # six connections to one server.
+            def during(t0):
+                while not feeds.asked and time.monotonic() < t0 + seconds / 2:
                     time.sleep(0.05)
-                time.sleep(5)
+                first = time.monotonic()
+                time.sleep(max(0.0, min(t0 + 5, first + 12) - time.monotonic()))
                 feeds.gate.set()
         data_file(os.path.join(work, "jouhou.mrdt"), 1, walk_interval, registered,
                   auto_fetch=1 if feeds else 0)
@@ -178,7 +180,7 @@ def main():
                                              "frame ms", "late ms"))
     for r in results:
         frame = "%.0f" % r["frame"] if r["frame"] is not None else "-"
-        late = "%d" % r["late"] if "late" in r else "-"
+        late = ("%d" % r["late"] if r["late"] else "< 6") if "late" in r else "-"
         print("%-18s %8.3f %10.3f %8.1f %8s %12s" % (r["name"], r["cpu"], r["x"], r["rss"], frame,
                                                    late))
     print("Xvfb with no client: %.3f %% CPU" % idle)
@@ -189,8 +191,8 @@ def main():
                r["x"] / oneko["x"] if oneko["x"] else float("inf"),
                (r["x"] - idle) / (oneko["x"] - idle) if oneko["x"] > idle else float("inf")))
     fed = results[2]
-    print("feeds answered during the run: %d of 10; worst wake-up lateness %d ms (target <= 50)" %
-          (fed.get("served", 0), fed["late"]))
+    print("feeds answered during the run: %d of 10; worst wake-up lateness %s ms (target <= 50)" %
+          (fed.get("served", 0), fed["late"] or "< 6"))
 
 
 if __name__ == "__main__":
