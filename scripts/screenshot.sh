@@ -24,18 +24,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for n in $(seq 150 199); do
-  [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  for _ in $(seq 1 50); do
-    if xdpyinfo -display ":$n" >/dev/null 2>&1; then export DISPLAY=":$n"; break 2; fi
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill "$xvfb" 2>/dev/null || true
-  xvfb=""
-done
+source "$here/scripts/private-x.sh"
+start_private_x 150 199 && xvfb=$XVFB_PID
 if [ -z "${xvfb:-}" ]; then
   echo "screenshot.sh: could not start an X server" >&2
   exit 1

@@ -34,20 +34,8 @@ asan_status=0
 xvfb_pid=""
 cleanup() { if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi; }
 trap cleanup EXIT
-for n in $(seq 90 140); do
-  [ -e "/tmp/.X$n-lock" ] && continue
-  # -noreset: the server would otherwise reset whenever its last client goes,
-  # refusing the connection of a test that starts the program right then.
-  Xvfb ":$n" -noreset -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 1 50); do
-    if xdpyinfo -display ":$n" >/dev/null 2>&1; then export DISPLAY=":$n"; break 2; fi
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill "$xvfb_pid" 2>/dev/null || true
-  xvfb_pid=""
-done
+source "$here/scripts/private-x.sh"
+start_private_x 90 140 && xvfb_pid=$XVFB_PID
 if [ -z "$xvfb_pid" ]; then
   echo "test.sh: could not start an X server for the end-to-end tests" >&2
   exit 1
