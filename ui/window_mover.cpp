@@ -52,7 +52,9 @@ WindowMover::~WindowMover() {
 }
 
 void WindowMover::move(QWidget& window, QPoint topLeft) {
-    if (!filter_ || !window.isVisible() || !window.testAttribute(Qt::WA_WState_Created)) {
+    // X11 requests speak device pixels; with a scaled desktop Qt converts.
+    if (!filter_ || !window.isVisible() || !window.testAttribute(Qt::WA_WState_Created) ||
+        window.devicePixelRatioF() != 1.0) {
         window.move(topLeft);
         return;
     }

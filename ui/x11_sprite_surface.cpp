@@ -54,7 +54,9 @@ std::vector<uchar> opaqueBits(const QImage& image, int& bytesPerLine) {
 std::unique_ptr<X11SpriteSurface> X11SpriteSurface::create(QWidget& window) {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
-    if (!c) {
+    // The frames are in the desktop's own pixels; a scaled desktop is left
+    // to Qt, which scales them.
+    if (!c || window.devicePixelRatioF() != 1.0) {
         return nullptr;
     }
     const xcb_query_extension_reply_t* shape = xcb_get_extension_data(c, &xcb_shape_id);
