@@ -1,5 +1,7 @@
 #include "ui/x11_sprite_surface.h"
 
+#include "core/pictures/opaque_mask.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 
@@ -30,23 +32,6 @@ bool layoutServed(const xcb_setup_t* setup, quint8 depth) {
         }
     }
     return picture && bitmap;
-}
-
-// One bit per pixel, set where the pixel is opaque, rows padded to 32 bits.
-std::vector<uchar> opaqueBits(const QImage& image, int& bytesPerLine) {
-    const int w = image.width();
-    bytesPerLine = (w + 31) / 32 * 4;
-    std::vector<uchar> bits(static_cast<std::size_t>(bytesPerLine) * image.height(), 0);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        uchar* out = bits.data() + static_cast<std::size_t>(y) * bytesPerLine;
-        for (int x = 0; x < w; ++x) {
-            if (qAlpha(row[x]) != 0) {
-                out[x / 8] |= uchar(1u << (x % 8));
-            }
-        }
-    }
-    return bits;
 }
 
 } // namespace
@@ -155,9 +140,8 @@ X11SpriteSurface::Frame X11SpriteSurface::upload(const Sprite& sprite) {
     }
     putRows(f.picture, pictureGc_, layout_.depth, w, h, image.constBits(),
             static_cast<int>(image.bytesPerLine()));
-    int maskLine = 0;
-    const std::vector<uchar> bits = opaqueBits(image, maskLine);
-    putRows(f.mask, maskGc_, 1, w, h, bits.data(), maskLine);
+    const OpaqueMask mask = opaqueMask(image);
+    putRows(f.mask, maskGc_, 1, w, h, mask.bits.data(), mask.bytesPerLine);
     return f;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/pictures/opaque_mask.h"
 #include "core/pictures/sprite.h"
 
 #include <QImage>
 
-#include <cstdint>
 #include <vector>
 
 // The frames of the current pictures drawn lately. A walk cycles through a
@@ -20,7 +20,7 @@ public:
         QImage image;
         quint64 shapeId = 0;
         quint64 lastUsed = 0;
-        std::vector<std::uint32_t> opaque; // one bit per pixel
+        OpaqueMask opaque;
     };
 
     // The frame drawn for `key`, or null.
