@@ -25,7 +25,7 @@ cleanup() {
 trap cleanup EXIT
 
 source "$here/scripts/private-x.sh"
-start_private_x 150 199 && xvfb=$XVFB_PID
+start_private_x && xvfb=$XVFB_PID
 if [ -z "${xvfb:-}" ]; then
   echo "screenshot.sh: could not start an X server" >&2
   exit 1

@@ -35,7 +35,7 @@ xvfb_pid=""
 cleanup() { if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi; }
 trap cleanup EXIT
 source "$here/scripts/private-x.sh"
-start_private_x 90 140 && xvfb_pid=$XVFB_PID
+start_private_x && xvfb_pid=$XVFB_PID
 if [ -z "$xvfb_pid" ]; then
   echo "test.sh: could not start an X server for the end-to-end tests" >&2
   exit 1
