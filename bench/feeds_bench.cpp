@@ -79,4 +79,17 @@ void BM_ScanAndInsertKnownFeed(benchmark::State& state) {
 }
 BENCHMARK(BM_ScanAndInsertKnownFeed)->Unit(benchmark::kMillisecond);
 
+// The same with a title in every item that code page 932 cannot hold as it
+// is (accents, a dash, an emoji): each is converted character by character.
+void BM_ScanAndInsertKnownAccentedFeed(benchmark::State& state) {
+    const QByteArray doc = largeFeed("Notícias – Über 🚀 ");
+    MascotState st = fullStore();
+    const std::vector<FeedItem> items = scanFeed(decodeFeedDocument(doc));
+    insertNewArticles(st, items, QStringLiteral("https://bench.example.jp/rss"));
+    insertNewArticles(st, std::vector<FeedItem>(items.begin() + 100, items.end()),
+                      QStringLiteral("https://bench.example.jp/rss"));
+    readFeed(state, doc, st);
+}
+BENCHMARK(BM_ScanAndInsertKnownAccentedFeed)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -1,5 +1,12 @@
 #include "settings/cp932.h"
 
+#include "settings/cp932_stand_in.h"
+
+#include <QList>
+#include <QTextBoundaryFinder>
+
+#include <vector>
+
 namespace {
 
 constexpr const char* kCodecName = "windows-31j";
@@ -39,34 +46,179 @@ QStringDecoder makeDecoder() {
     return QStringDecoder(kCodecName, QStringConverter::Flag::Stateless);
 }
 
+// True when the converter mapped every character of `bytes`' source.
+bool allMapped(const QByteArray& bytes) {
+    if (!bytes.contains(kUnmappable)) {
+        return true;
+    }
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (isLeadByte(b) && i + 1 < bytes.size()) {
+            if (bytes[i] == kUnmappable && bytes[i + 1] == kUnmappable) {
+                return false;
+            }
+            i += 2;
+        } else {
+            ++i;
+        }
+    }
+    return true;
+}
+
+bool isMark(char32_t c) {
+    switch (QChar::category(c)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Encodes a text that holds characters the code page lacks, one visible
+// character (grapheme cluster) at a time where it must: a letter with its
+// accents, an emoji with its joiners and modifiers, a flag are each one
+// character to the reader, so each becomes one stand-in or one "?". What the
+// converter drops (zero-width and other invisible format characters) stays
+// dropped, here as in text it maps whole. Texts and lines that map whole are
+// converted in one piece, so a long batch with one odd title costs little.
+class NearestEncoder {
+public:
+    NearestEncoder(QStringEncoder& enc, QByteArray& out) : enc_(enc), out_(out) {}
+
+    // REQUIRES: `text` holds a character the converter cannot map.
+    void encodeUnmapped(QStringView text) {
+        const qsizetype cut = lineBreakNearMiddle(text);
+        if (cut < 0) {
+            encodeClusters(text);
+            return;
+        }
+        for (QStringView part : {text.left(cut + 1), text.mid(cut + 1)}) {
+            if (!tryAppend(part)) {
+                encodeUnmapped(part);
+            }
+        }
+    }
+
+private:
+    // Appends the conversion of `text` when the converter maps all of it.
+    bool tryAppend(QStringView text) {
+        const QByteArray bytes = enc_.encode(text);
+        if (!allMapped(bytes)) {
+            return false;
+        }
+        out_.append(bytes);
+        return true;
+    }
+
+    // A line feed inside `text` (not its last character) near its middle,
+    // or -1.
+    static qsizetype lineBreakNearMiddle(QStringView text) {
+        const QStringView inner = text.left(text.size() - 1);
+        const qsizetype middle = inner.size() / 2;
+        const qsizetype after = inner.indexOf(u'\n', middle);
+        return after >= 0 ? after : inner.lastIndexOf(u'\n', middle);
+    }
+
+    void encodeClusters(QStringView line) {
+        std::vector<qsizetype> bounds{0};
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, line.data(), line.size(), nullptr,
+                                   0);
+        while (finder.toNextBoundary() > 0) {
+            bounds.push_back(finder.position());
+        }
+        if (bounds.back() != line.size()) {
+            bounds.push_back(line.size());
+        }
+        halve(line, bounds, 0, bounds.size() - 1, true);
+    }
+
+    // Clusters lo to hi of `line`, whose bounds are `bounds`: halves until
+    // the halves map whole or one cluster is left.
+    void halve(QStringView line, const std::vector<qsizetype>& bounds, std::size_t lo,
+               std::size_t hi, bool knownUnmapped) {
+        const QStringView span = line.mid(bounds[lo], bounds[hi] - bounds[lo]);
+        if (!knownUnmapped && tryAppend(span)) {
+            return;
+        }
+        if (hi - lo == 1) {
+            encodeCluster(span);
+            return;
+        }
+        const std::size_t mid = lo + (hi - lo) / 2;
+        halve(line, bounds, lo, mid, false);
+        halve(line, bounds, mid, hi, false);
+    }
+
+    void encodeCluster(QStringView cluster) {
+        // A letter written with a separate accent may exist precomposed
+        // (か and a combining sound mark are が).
+        const QString composed = cluster.toString().normalized(QString::NormalizationForm_C);
+        if (composed != cluster && tryAppend(composed)) {
+            return;
+        }
+        QString nearest;
+        for (char32_t c : QStringView(composed).toUcs4()) {
+            if (!appendNearest(nearest, c, true)) {
+                out_.append('?');
+                return;
+            }
+        }
+        if (nearest.isEmpty() || !tryAppend(nearest)) {
+            out_.append('?');
+        }
+    }
+
+    // Appends to `text` what stands for `c`: a stand-in, `c` itself when
+    // the converter maps or drops it, nothing for an accent, else what its
+    // compatibility decomposition gives (é is e, ﬁ is fi, 𝐀 is A). False
+    // when nothing fair stands for it.
+    bool appendNearest(QString& text, char32_t c, bool decompose) {
+        if (const auto standIn = cp932StandIn(c)) {
+            text.append(QStringView(standIn->data(), static_cast<qsizetype>(standIn->size())));
+            return true;
+        }
+        const QString one = QString::fromUcs4(&c, 1);
+        if (allMapped(enc_.encode(one))) {
+            text.append(one);
+            return true;
+        }
+        if (isMark(c)) {
+            return true;
+        }
+        if (!decompose) {
+            return false;
+        }
+        const QString parts = one.normalized(QString::NormalizationForm_KD);
+        if (parts == one) {
+            return false;
+        }
+        for (char32_t p : QStringView(parts).toUcs4()) {
+            if (!appendNearest(text, p, false)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    QStringEncoder& enc_;
+    QByteArray& out_;
+};
+
 QByteArray encodeWith(QStringEncoder& enc, QStringView text) {
     QString mapped;
     mapped.reserve(text.size());
     for (QChar c : text) {
         mapped.append(QChar(cp932Form(c.unicode())));
     }
-    const QByteArray raw = enc.encode(mapped);
-    if (!raw.contains(kUnmappable)) {
+    QByteArray raw = enc.encode(mapped);
+    if (allMapped(raw)) {
         return raw;
     }
-    // Walk the output character by character and turn each unmappable
-    // marker into "?".
     QByteArray out;
     out.reserve(raw.size());
-    for (qsizetype i = 0; i < raw.size();) {
-        const auto b = static_cast<unsigned char>(raw[i]);
-        if (isLeadByte(b) && i + 1 < raw.size()) {
-            if (raw[i] == kUnmappable && raw[i + 1] == kUnmappable) {
-                out.append('?');
-            } else {
-                out.append(raw.constData() + i, 2);
-            }
-            i += 2;
-        } else {
-            out.append(raw[i]);
-            ++i;
-        }
-    }
+    NearestEncoder(enc, out).encodeUnmapped(mapped);
     return out;
 }
 

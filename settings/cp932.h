@@ -11,10 +11,15 @@
 // Returns true when the platform's converter for code page 932 is usable.
 [[nodiscard]] bool cp932Available();
 
-// Encodes `text` in code page 932. A character the code page cannot hold
-// becomes "?"; the JIS forms that other systems use for six characters the
-// code page holds in another form (wave dash, double vertical line, minus,
-// cent, pound, not) are written in the code page's form.
+// Encodes `text` in code page 932. A character the code page cannot hold is
+// written as the nearest it has: the base letter for a letter with accents
+// (é is e), a stand-in for dashes, quotes and a few letters (see
+// cp932_stand_in.h), else one "?" per character as the reader sees it, so an
+// emoji made of several code points and joiners is one "?". Invisible format
+// characters (zero-width space and joiner, variation selectors, direction
+// marks) are dropped. The JIS forms that other systems use for six
+// characters the code page holds in another form (wave dash, double vertical
+// line, minus, cent, pound, not) are written in the code page's form.
 [[nodiscard]] QByteArray encodeCp932(QStringView text);
 
 // Decodes code page 932 bytes. An undecodable byte or pair becomes U+FFFD or
