@@ -29,7 +29,7 @@ constexpr std::array<Acknowledgement, kCharacterCount> kAcknowledgements{{
     {u"心得た。", u"分になったら知らせる。"},
     {u"分かった。", u"分になったら知らせるよ。"},
     {u"分かった。", u"分になったら知らせる。"},
-    {u"分かりました。", u"分になったら知らせしますね。"},
+    {u"分かりました。", u"分になったらお知らせしますね。"},
 }};
 
 QString& boxText(Mascot& m, int box) {

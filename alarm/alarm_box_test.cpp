@@ -208,4 +208,12 @@ TEST_F(AlarmBoxTest, HoverColoursThePointedButtonAndTheState) {
     EXPECT_EQ(colour(Alaon::On), QColor(kAlaonState));
 }
 
+TEST_F(AlarmBoxTest, TheLastCharacterConfirmsInFullPoliteJapanese) {
+    m.st.charIndex = 11;
+    press(Alaon::On);
+    press(Alaon::Ok);
+    EXPECT_EQ(lines(), (QStringList{QStringLiteral("分かりました。"),
+                                    QStringLiteral("00時00分になったらお知らせしますね。")}));
+}
+
 } // namespace

@@ -17,18 +17,23 @@ protected:
     }
 
     QStringList alarmLines() const {
-        return {m.st.masterName + QStringLiteral("さん、"), QStringLiteral("時間になりました。")};
+        return {QStringLiteral("あなた、"), QStringLiteral("時間になりました。")};
     }
 };
 
 TEST_F(AlarmRingingTest, CallsTheUserWithTheAlarmSound) {
     alarmRings(m);
     EXPECT_EQ(lines(),
-              (QStringList{QStringLiteral("あなたさん、"), QStringLiteral("時間になりました。")}));
+              (QStringList{QStringLiteral("あなた、"), QStringLiteral("時間になりました。")}));
     EXPECT_EQ(soundNames(), QStringList{QStringLiteral("alarm.wav")});
     EXPECT_EQ(m.st.balloonDuration, 3 + 5);
     EXPECT_EQ(m.HanasuBox.geometry.width, 3000);
     EXPECT_EQ(m.HanasuBox.geometry.height, 1800);
+    // Any other name is called with "さん".
+    HanasuKesu(m);
+    m.st.masterName = QStringLiteral("花子");
+    alarmRings(m);
+    EXPECT_EQ(lines().first(), QStringLiteral("花子さん、"));
 }
 
 TEST_F(AlarmRingingTest, AtNoonOnlyTheAlarmIsSaid) {

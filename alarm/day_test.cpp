@@ -73,7 +73,7 @@ TEST_F(DayTest, ADayOfTalkTimeSignalAndAlarm) {
     // minute later, which moves the talks off the full hours.
     expected.push_back({7 * 60 + 30,
                         QStringLiteral("alarm.wav"),
-                        {QStringLiteral("あなたさん、"), QStringLiteral("時間になりました。")}});
+                        {QStringLiteral("あなた、"), QStringLiteral("時間になりました。")}});
     for (int minute = 7 * 60 + 31; minute <= 24 * 60; ++minute) {
         if ((minute - (7 * 60 + 31)) % 5 == 0) {
             talk(minute);

@@ -2,6 +2,7 @@
 
 #include "core/leading_number.h"
 #include "core/mascot.h"
+#include "speech/calling_name.h"
 #include "speech/hanasu.h"
 
 #include <array>
@@ -178,8 +179,8 @@ void Aisatsu(Mascot& m) {
     }
     const Greetings& g = kGreetings[static_cast<std::size_t>(st.charIndex)];
     Hanasu(m,
-           QString::fromUtf16(salutation(g, periodOfBand(band))) + st.masterName +
-               QString::fromUtf16(g.suffix),
+           QString::fromUtf16(salutation(g, periodOfBand(band))) +
+               calledBy(st.masterName, QStringView(g.suffix)),
            0, 0, QString(), 0, 0);
     if (band == kNoonBand && g.noonLead != nullptr) {
         Hanasu(m, QString::fromUtf16(g.noonLead), 0, 0, QString(), 0, 0);

@@ -24,12 +24,12 @@ protected:
 
 TEST_F(AisatsuTest, BandsSwitchAtTheirLastHour) {
     EXPECT_EQ(greet(0, "0259"),
-              (QStringList{QStringLiteral("こんばんは、あなたさん。"),
+              (QStringList{QStringLiteral("こんばんは、あなた。"),
                            QStringLiteral("そろそろ寝た方がいいんじゃないんですか？")}));
-    EXPECT_EQ(greet(0, "0300"), (QStringList{QStringLiteral("こんばんは、あなたさん。"),
+    EXPECT_EQ(greet(0, "0300"), (QStringList{QStringLiteral("こんばんは、あなた。"),
                                              QStringLiteral("遅いけど大丈夫ですか？")}));
-    EXPECT_EQ(greet(0, "0459").first(), QStringLiteral("こんばんは、あなたさん。"));
-    EXPECT_EQ(greet(0, "0500"), (QStringList{QStringLiteral("おはようございます、あなたさん。"),
+    EXPECT_EQ(greet(0, "0459").first(), QStringLiteral("こんばんは、あなた。"));
+    EXPECT_EQ(greet(0, "0500"), (QStringList{QStringLiteral("おはようございます、あなた。"),
                                              QStringLiteral("早いですね。")}));
     EXPECT_EQ(greet(3, "1200"), (QStringList{QStringLiteral("こんにちは、あなた様。"),
                                              QStringLiteral("一日も半ばですね。")}));
@@ -89,6 +89,20 @@ TEST_F(AisatsuTest, NameAndSuffixJoinDirectly) {
     EXPECT_EQ(greet(8, "1200").first(), QStringLiteral("うにゅ、太郎！"));
     EXPECT_EQ(greet(8, "1700").first(), QStringLiteral("こんばんは、太郎！"));
     EXPECT_EQ(greet(5, "0700").first(), QStringLiteral("おはよ～、太郎。"));
+    EXPECT_EQ(greet(0, "1300").first(), QStringLiteral("こんにちは、太郎さん。"));
+}
+
+TEST_F(AisatsuTest, NoSecondHonorificAndNoneAfterTheDefaultName) {
+    EXPECT_EQ(greet(7, "1300").first(), QStringLiteral("こんにちは、あなた。"));
+    EXPECT_EQ(greet(3, "1300").first(), QStringLiteral("こんにちは、あなた様。"));
+    m.st.masterName = QStringLiteral("田中さん");
+    EXPECT_EQ(greet(11, "1300").first(), QStringLiteral("こんにちは、田中さん。"));
+    EXPECT_EQ(greet(3, "1300").first(), QStringLiteral("こんにちは、田中さん。"));
+    EXPECT_EQ(greet(1, "1300").first(), QStringLiteral("こんにちは、田中さん。"));
+    m.st.masterName = QStringLiteral("ゆき様");
+    EXPECT_EQ(greet(3, "0700").first(), QStringLiteral("おはようございます、ゆき様。"));
+    m.st.masterName = QStringLiteral("あなたさま");
+    EXPECT_EQ(greet(0, "0700").first(), QStringLiteral("おはようございます、あなたさま。"));
 }
 
 TEST_F(AisatsuTest, EveryCharacterHasAGreetingForEveryHour) {
