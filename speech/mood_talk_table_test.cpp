@@ -1,6 +1,7 @@
 #include "speech/mood_talk_table.h"
 
 #include "core/mascot_state.h"
+#include "settings/menu_phrases.h"
 
 #include <QSet>
 #include <QStringList>
@@ -75,6 +76,22 @@ TEST(MoodTalkTable, QuotedLowMoodRows) {
         EXPECT_EQ(moodTalkLine(c, 0, 0),
                   c == 5 ? QStringLiteral("？？？") : QStringLiteral("・・・・。"))
             << "character " << c;
+    }
+}
+
+TEST(MoodTalkTable, NoLineRepeatsAnotherMoodsOrTheMenuQuestion) {
+    for (int c = 0; c < kCharacterCount; ++c) {
+        const QString prompt = QString::fromUtf16(kMenuPrompt[static_cast<std::size_t>(c)]);
+        QStringList all;
+        for (int mood = 0; mood < kMoodCount; ++mood) {
+            all << row(c, mood);
+        }
+        EXPECT_FALSE(all.contains(prompt)) << "character " << c;
+        // The polite rows are stored with two lines in two moods.
+        if (c != 0 && c != 3 && c != 11) {
+            EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), all.size())
+                << "character " << c;
+        }
     }
 }
 
