@@ -45,11 +45,12 @@ struct PanelModel {
     bool operator==(const PanelModel&) const = default;
 };
 
-// An editable text box.
+// An editable text box; without a `background` it has the system's.
 struct TextBoxModel {
     QString text;
     TwipsRect geometry;
     bool visible = true;
+    QColor background = QColor();
     bool operator==(const TextBoxModel&) const = default;
 };
 

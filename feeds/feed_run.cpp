@@ -1,6 +1,7 @@
 #include "feeds/feed_run.h"
 
 #include "core/mascot.h"
+#include "feeds/feed_address.h"
 #include "feeds/rss_koushin.h"
 
 #include <memory>
@@ -44,7 +45,12 @@ void startFeedRun(Mascot& m, std::function<void(Mascot&)> afterwards) {
     for (std::size_t k = 0; k < run->downloads.size(); ++k) {
         // The mascot outlives its run: while the run can be locked, `m` is
         // alive. Answers for a run that is gone are dropped.
-        m.platform.fetch(run->downloads[k].url, [&m, weak, k](const Platform::FetchResult& result) {
+        // An address stored as pasted ("feed://…", no scheme) is fetched as
+        // the http address it stands for; the articles keep the address as
+        // registered, which the feed panel matches them by.
+        const QString& registered = run->downloads[k].url;
+        const QString address = feedAddress(registered).value_or(registered);
+        m.platform.fetch(address, [&m, weak, k](const Platform::FetchResult& result) {
             const std::shared_ptr<FeedRun> r = weak.lock();
             if (!r || m.feedRun != r || r->downloads[k].answered) {
                 return;

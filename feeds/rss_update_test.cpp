@@ -133,6 +133,17 @@ TEST_F(FeedUpdate, FailedDownloadsLeaveStoreAndFetchTimeAlone) {
     EXPECT_TRUE(balloonText().endsWith(u"終了しました。"));
 }
 
+TEST_F(FeedUpdate, AddressesStoredAsPastedAreFetchedAsTheirHttpForm) {
+    startRunning();
+    m.st.feedName[1] = QStringLiteral("pasted");
+    m.st.feedUrl[1] = QStringLiteral(" feed://feed1.example/rss");
+    RssZenKoushin(m);
+    ASSERT_EQ(fetchedUrls(), QStringList{QStringLiteral("http://feed1.example/rss")});
+    ASSERT_TRUE(platform.completeFetch(QStringLiteral("http://feed1.example/rss"), ok(rss({"a"}))));
+    EXPECT_EQ(m.st.articleTitle[1], u"a");
+    EXPECT_EQ(m.st.articleFeedUrl[1], m.st.feedUrl[1]);
+}
+
 TEST_F(FeedUpdate, WithoutFeedsBothLinesAreSaidAtOnce) {
     startRunning();
     m.st.charIndex = 8;

@@ -4,6 +4,7 @@
 #include "core/mascot.h"
 #include "core/pictures/character_catalogue.h"
 #include "settings/data_file.h"
+#include "settings/settei_address.h"
 #include "settings/settei_feeds.h"
 #include "speech/hanasu.h"
 
@@ -188,4 +189,7 @@ void SetteiText_Change(Mascot& m, SetteiBox box, const QString& text) {
     oneLine.remove(u'\r');
     oneLine.remove(u'\n');
     setteiBox(m.Settei, box).text = oneLine;
+    if (box == SetteiBox::Text2) {
+        clearAddressRefusal(m.Settei);
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "core/mascot.h"
 #include "settings/settei.h"
+#include "settings/settei_address.h"
 
 #include <optional>
 #include <vector>
@@ -80,6 +81,7 @@ void List1_Click(Mascot& m, int row) {
     }
     s.List1.ListIndex = row;
     const Row r = rowAt(m.st, row);
+    clearAddressRefusal(s);
     if (r.newFeed) {
         s.Text1.text.clear();
         s.Text2.text.clear();
@@ -103,20 +105,24 @@ void deleteFeed(Mascot& m) {
 }
 
 void addFeed(Mascot& m) {
-    const SetteiModel& s = m.Settei;
-    if (s.Text1.text.isEmpty() || s.Text2.text.isEmpty()) {
+    SetteiModel& s = m.Settei;
+    if (s.Text1.text.isEmpty()) {
         return;
     }
     const std::optional<int> slot = firstFreeSlot(m.st);
     if (!slot) {
         return; // ten feeds: no "--新規作成--" row
     }
-    setSlot(m.st, *slot, s.Text1.text, s.Text2.text);
+    const std::optional<QString> address = takeFeedAddress(s);
+    if (!address) {
+        return;
+    }
+    setSlot(m.st, *slot, s.Text1.text, *address);
     TourokuIchiran(m);
 }
 
 void changeFeed(Mascot& m) {
-    const SetteiModel& s = m.Settei;
+    SetteiModel& s = m.Settei;
     if (s.Text1.text.isEmpty()) {
         return;
     }
@@ -125,6 +131,10 @@ void changeFeed(Mascot& m) {
     if (!slot) {
         return;
     }
-    setSlot(m.st, *slot, s.Text1.text, s.Text2.text);
+    const std::optional<QString> address = takeFeedAddress(s);
+    if (!address) {
+        return;
+    }
+    setSlot(m.st, *slot, s.Text1.text, *address);
     TourokuIchiran(m);
 }

@@ -10,8 +10,12 @@ struct Mascot;
 // happens without a selected feed.
 void deleteFeed(Mascot& m);
 
+// Both edits below register the address in the form it is fetched in (see
+// takeFeedAddress); an address box that holds no address is refused, and
+// the panel shows it.
+
 // "追加": registers the name and address boxes in the first free slot. Needs
-// both boxes filled and a free slot; the selected row does not matter.
+// a name, an address and a free slot; the selected row does not matter.
 void addFeed(Mascot& m);
 
 // "変更": the selected feed takes the name and address boxes; with

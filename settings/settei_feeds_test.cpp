@@ -2,6 +2,7 @@
 #include "core/startup.h"
 #include "settings/data_file.h"
 #include "settings/settei.h"
+#include "settings/settei_address.h"
 #include "tests/support/mascot_fixture.h"
 
 namespace {
@@ -171,13 +172,53 @@ TEST_F(SetteiFeedsTest, ChangeRewritesTheSelectedFeedOrFillsAFreeSlot) {
     press(SetteiButton::Change);
     EXPECT_FALSE(names().contains(QStringLiteral("other")));
 
-    // On the new row it registers, even without an address.
+    // On the new row it registers, but not without an address.
     List1_Click(m, 3);
     type(QStringLiteral("住所なし"), QString());
     press(SetteiButton::Change);
-    EXPECT_EQ(m.st.feedName[4], QStringLiteral("住所なし"));
-    EXPECT_TRUE(m.st.feedUrl[4].isEmpty());
+    EXPECT_TRUE(m.st.feedName[4].isEmpty());
+    type(QStringLiteral("住所あり"), QStringLiteral("http://127.0.0.1/4.xml"));
+    press(SetteiButton::Change);
+    EXPECT_EQ(m.st.feedName[4], QStringLiteral("住所あり"));
     expectPackedList();
+}
+
+TEST_F(SetteiFeedsTest, AddressesAreRegisteredAsFetchedOrRefusedWhereTyped) {
+    registerFeeds(1);
+    SetteiHiraku(m);
+    const LabelModel& label = m.Settei.SetteiMoji[SetteiLabel::FeedUrl];
+    const QColor refused(kRefusedAddressGround);
+
+    type(QStringLiteral("ニュース"), QStringLiteral(" feed://127.0.0.1/n.xml "));
+    press(SetteiButton::Add);
+    EXPECT_EQ(m.st.feedUrl[2], QStringLiteral("http://127.0.0.1/n.xml"));
+    EXPECT_EQ(m.Settei.Text2.text, QStringLiteral("http://127.0.0.1/n.xml"));
+
+    type(QStringLiteral("ftp"), QStringLiteral("ftp://127.0.0.1/f.xml"));
+    press(SetteiButton::Add);
+    EXPECT_TRUE(m.st.feedName[3].isEmpty());
+    EXPECT_EQ(m.Settei.Text2.background, refused);
+    EXPECT_EQ(label.background, refused);
+    EXPECT_EQ(label.caption, kAddressWanted);
+    EXPECT_EQ(m.Settei.Text2.text, QStringLiteral("ftp://127.0.0.1/f.xml"));
+
+    // Typing into the box takes the refusal back.
+    SetteiText_Change(m, SetteiBox::Text2, QStringLiteral("127.0.0.1/f.xml"));
+    EXPECT_FALSE(m.Settei.Text2.background.isValid());
+    EXPECT_EQ(label.caption, QStringLiteral("RSSアドレス"));
+    press(SetteiButton::Add);
+    EXPECT_EQ(m.st.feedUrl[3], QStringLiteral("http://127.0.0.1/f.xml"));
+
+    // "変更" refuses as well and leaves the feed as it was; choosing a row
+    // takes the refusal back.
+    List1_Click(m, 0);
+    SetteiText_Change(m, SetteiBox::Text2, QString());
+    press(SetteiButton::Change);
+    EXPECT_EQ(m.st.feedUrl[1], QStringLiteral("http://127.0.0.1/1.xml"));
+    EXPECT_EQ(label.caption, kAddressMissing);
+    List1_Click(m, 1);
+    EXPECT_FALSE(label.background.isValid());
+    EXPECT_EQ(label.caption, QStringLiteral("RSSアドレス"));
 }
 
 TEST_F(SetteiFeedsTest, ChangeWithAnEmptyNameIsRefused) {

@@ -9,6 +9,7 @@
 #include "core/startup.h"
 #include "settings/settei.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -57,10 +58,23 @@ void applyLabel(QLabel* widget, const LabelModel& now, const LabelModel* before)
     place(widget, now, before);
 }
 
+// A box's own ground, or the system's when it has none.
+void applyGround(QWidget* box, const TextBoxModel& now, const TextBoxModel* before) {
+    if (before != nullptr && before->background == now.background) {
+        return;
+    }
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, now.background.isValid()
+                                   ? now.background
+                                   : QApplication::palette(box).color(QPalette::Base));
+    box->setPalette(p);
+}
+
 void applyLineEdit(QLineEdit* edit, const TextBoxModel& now, const TextBoxModel* before) {
     if (before != nullptr && *before == now) {
         return;
     }
+    applyGround(edit, now, before);
     // Typing already put the text there; setting it again would move the caret.
     if (edit->text() != now.text) {
         edit->setText(now.text);
@@ -328,6 +342,7 @@ void SetteiWindow::applyBoxes(const SetteiModel& s, const SetteiModel* before) {
         if (widget->toPlainText() != now.text) {
             widget->setValue(now.text);
         }
+        applyGround(widget, now, was);
         place(widget, now, was);
     }
 }

@@ -1,12 +1,14 @@
 #include "tests/ui/request_counter.h"
 #include "ui/settei_window.h"
 
+#include "core/dragging.h"
 #include "core/main_tick.h"
 #include "core/pictures/character_catalogue.h"
 #include "core/startup.h"
 #include "settings/cp932.h"
 #include "settings/data_file.h"
 #include "settings/settei.h"
+#include "settings/settei_address.h"
 #include "tests/support/mascot_fixture.h"
 
 #include <QApplication>
@@ -210,6 +212,28 @@ TEST_F(SetteiWindowTest, ControlsReachTheModel) {
     ASSERT_EQ(list()->count(), 3);
     EXPECT_EQ(list()->item(1)->text(), QStringLiteral("two"));
     EXPECT_EQ(list()->currentRow(), -1);
+}
+
+TEST_F(SetteiWindowTest, ARefusedAddressShowsInItsBoxAndLabelUntilTyped) {
+    QPlainTextEdit* address = twoLines("Text2");
+    const QColor plain = address->palette().color(QPalette::Base);
+    const QColor refused(kRefusedAddressGround);
+    line("Text1")->setFocus();
+    QTest::keyClicks(line("Text1"), QStringLiteral("ftp"));
+    address->setFocus();
+    QTest::keyClicks(address, QStringLiteral("ftp://127.0.0.1/a.xml"));
+    STButton_MouseDown(m, SetteiButton::Add, MouseButton::Left);
+    window.sync();
+    EXPECT_EQ(list()->count(), 2);
+    EXPECT_EQ(address->palette().color(QPalette::Base), refused);
+    EXPECT_EQ(label(SetteiLabel::FeedUrl)->text(), kAddressWanted);
+    EXPECT_EQ(ground(label(SetteiLabel::FeedUrl)), refused);
+    EXPECT_TRUE(label(SetteiLabel::FeedUrl)->autoFillBackground());
+
+    QTest::keyClick(address, Qt::Key_Backspace);
+    EXPECT_EQ(address->palette().color(QPalette::Base), plain);
+    EXPECT_EQ(label(SetteiLabel::FeedUrl)->text(), QStringLiteral("RSSアドレス"));
+    EXPECT_FALSE(label(SetteiLabel::FeedUrl)->autoFillBackground());
 }
 
 TEST_F(SetteiWindowTest, HoverColoursStayOnTheLastButtonTouched) {
