@@ -89,15 +89,17 @@ public:
 
     // REQUIRES: `text` holds a character the converter cannot map.
     void encodeUnmapped(QStringView text) {
-        const qsizetype cut = lineBreakNearMiddle(text);
-        if (cut < 0) {
-            encodeClusters(text);
-            return;
-        }
-        for (QStringView part : {text.left(cut + 1), text.mid(cut + 1)}) {
-            if (!tryAppend(part)) {
-                encodeUnmapped(part);
+        // Line by line (a batch of titles is joined by line feeds): lines
+        // that map whole cost one call each.
+        qsizetype from = 0;
+        while (from < text.size()) {
+            const qsizetype feed = text.indexOf(u'\n', from);
+            const qsizetype to = feed < 0 ? text.size() : feed + 1;
+            const QStringView line = text.mid(from, to - from);
+            if (to - from == text.size() || !tryAppend(line)) {
+                encodeClusters(line);
             }
+            from = to;
         }
     }
 
@@ -112,15 +114,6 @@ private:
         return true;
     }
 
-    // A line feed inside `text` (not its last character) near its middle,
-    // or -1.
-    static qsizetype lineBreakNearMiddle(QStringView text) {
-        const QStringView inner = text.left(text.size() - 1);
-        const qsizetype middle = inner.size() / 2;
-        const qsizetype after = inner.indexOf(u'\n', middle);
-        return after >= 0 ? after : inner.lastIndexOf(u'\n', middle);
-    }
-
     void encodeClusters(QStringView line) {
         std::vector<qsizetype> bounds{0};
         QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, line.data(), line.size(), nullptr,
@@ -131,15 +124,33 @@ private:
         if (bounds.back() != line.size()) {
             bounds.push_back(line.size());
         }
-        halve(line, bounds, 0, bounds.size() - 1, true);
+        // Printable ASCII goes straight through (the converter moves a few
+        // control characters); the runs between are converted whole where
+        // they can be.
+        std::size_t run = 0;
+        for (std::size_t i = 0; i + 1 < bounds.size(); ++i) {
+            const QChar first = line[bounds[i]];
+            const bool plain = (first.unicode() >= 0x20 && first.unicode() < 0x7F) ||
+                               first == u'\t' || first == u'\n' || first == u'\r';
+            if (bounds[i + 1] - bounds[i] == 1 && plain) {
+                if (run < i) {
+                    halve(line, bounds, run, i);
+                }
+                out_.append(static_cast<char>(first.unicode()));
+                run = i + 1;
+            }
+        }
+        if (run + 1 < bounds.size()) {
+            halve(line, bounds, run, bounds.size() - 1);
+        }
     }
 
     // Clusters lo to hi of `line`, whose bounds are `bounds`: halves until
     // the halves map whole or one cluster is left.
     void halve(QStringView line, const std::vector<qsizetype>& bounds, std::size_t lo,
-               std::size_t hi, bool knownUnmapped) {
+               std::size_t hi) {
         const QStringView span = line.mid(bounds[lo], bounds[hi] - bounds[lo]);
-        if (!knownUnmapped && tryAppend(span)) {
+        if (tryAppend(span)) {
             return;
         }
         if (hi - lo == 1) {
@@ -147,8 +158,8 @@ private:
             return;
         }
         const std::size_t mid = lo + (hi - lo) / 2;
-        halve(line, bounds, lo, mid, false);
-        halve(line, bounds, mid, hi, false);
+        halve(line, bounds, lo, mid);
+        halve(line, bounds, mid, hi);
     }
 
     void encodeCluster(QStringView cluster) {

@@ -95,6 +95,9 @@ TEST(Cp932, ABatchOfLinesConvertsAsEachLineAlone) {
         expected << stored(line);
     }
     EXPECT_EQ(expected[7], QStringLiteral("versao ?!"));
+    // Control characters the converter stores in another place come back.
+    const QString controls = QString(QChar(0x1C)) + QChar(0x1A) + QChar(0x7F);
+    EXPECT_EQ(stored(controls + QStringLiteral("é")), controls + QStringLiteral("e"));
     EXPECT_EQ(stored(lines.join(u'\n')), expected.join(u'\n'));
     EXPECT_EQ(stored(lines.join(u'\n') + u'\n'), expected.join(u'\n') + u'\n');
 }
