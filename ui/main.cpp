@@ -1,10 +1,12 @@
 #include "core/mascot.h"
+#include "core/screen_change.h"
 #include "ui/alarm_box_window.h"
 #include "ui/balloon_window.h"
 #include "ui/data_folder.h"
 #include "ui/form1.h"
 #include "ui/qt_platform.h"
 #include "ui/rss_box_window.h"
+#include "ui/screen_watch.h"
 #include "ui/settei_window.h"
 
 #include <QApplication>
@@ -74,6 +76,13 @@ int main(int argc, char* argv[]) {
     QObject::connect(&form, &Form1::synced, &rssBox, &RssBoxWindow::sync);
     SetteiWindow settei(mascot);
     QObject::connect(&form, &Form1::synced, &settei, &SetteiWindow::sync);
+    // A monitor unplugged or a resolution changed: the character and what
+    // stands beside it come back onto what can be seen.
+    const ScreenWatch screens([&mascot, &form] {
+        screensChanged(mascot);
+        form.sync();
+        form.wakeOnNextTick();
+    });
     const int status = QApplication::exec();
     platform.setOnAnswered({}); // the windows go before the network does
     return status;
