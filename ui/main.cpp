@@ -8,11 +8,20 @@
 #include "ui/rss_box_window.h"
 #include "ui/screen_watch.h"
 #include "ui/settei_window.h"
+#include "ui/shell_units.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
 #include <cstdio>
+
+namespace {
+void placeAgain(QWidget& panel, const TwipsRect& geometry) {
+    if (panel.isVisible()) {
+        panel.setGeometry(toPixels(geometry));
+    }
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
     const bool hasX = qEnvironmentVariableIsSet("DISPLAY");
@@ -77,10 +86,16 @@ int main(int argc, char* argv[]) {
     SetteiWindow settei(mascot);
     QObject::connect(&form, &Form1::synced, &settei, &SetteiWindow::sync);
     // A monitor unplugged or a resolution changed: the character and what
-    // stands beside it come back onto what can be seen.
-    const ScreenWatch screens([&mascot, &form] {
+    // stands beside it come back onto what can be seen. Window managers that
+    // move windows themselves then (mutter scales their places) are put right.
+    const ScreenWatch screens([&] {
         screensChanged(mascot);
+        form.placeAgain();
+        balloon.placeAgain();
         form.sync();
+        placeAgain(settei, mascot.Settei.geometry);
+        placeAgain(rssBox, mascot.RssBox.geometry);
+        placeAgain(alarmBox, mascot.AlarmBox.geometry);
         form.wakeOnNextTick();
     });
     const int status = QApplication::exec();

@@ -6,7 +6,9 @@
 ScreenWatch::ScreenWatch(std::function<void()> changed, QObject* parent)
     : QObject(parent), changed_(std::move(changed)) {
     settle_.setSingleShot(true);
-    settle_.setInterval(0);
+    // Window managers rearrange windows on the same news; the mascot places
+    // its own after them.
+    settle_.setInterval(250);
     connect(&settle_, &QTimer::timeout, this, [this] { changed_(); });
     for (QScreen* screen : QGuiApplication::screens()) {
         watch(screen);

@@ -9,7 +9,8 @@ class QScreen;
 
 // Tells the mascot when monitors come, go, or change size or place (a
 // resolution change, docking, a monitor unplugged). The window system
-// reports one such change as several signals; they reach `changed` once.
+// reports one such change as several signals; they reach `changed` once,
+// a moment after the last.
 class ScreenWatch : public QObject {
     Q_OBJECT
 public:
