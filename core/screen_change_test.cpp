@@ -79,6 +79,21 @@ TEST_F(TwoMonitorsTest, BalloonStaysOnTheCharactersMonitor) {
     EXPECT_EQ(m.HanasuBox.geometry.top, 768 * 15 - 2250);
 }
 
+TEST_F(TwoMonitorsTest, PanelsAreKeptOnASmallMonitorAndBesideACharacterCarriedOffIt) {
+    platform.monitors = {{0, 0, 800, 600}, {800, 0, 1280, 800}};
+    m.st.posX = 300; // the settings panel does not fit on its left, nor wholly on its right
+    m.st.posY = 100;
+    const BesidePosition p = placeBeside(m, 6135, 5775, kPanelOpenOffset);
+    EXPECT_EQ(p.left, 800 * 15 - 6135);
+    EXPECT_EQ(p.top, 100 * 15 + 450);
+
+    m.st.posX = -150; // carried past the top left corner
+    m.st.posY = -200;
+    const BesidePosition q = placeBeside(m, 3000, 1800, kRunningOffset);
+    EXPECT_EQ(q.left, 0);
+    EXPECT_EQ(q.top, 0);
+}
+
 TEST_F(TwoMonitorsTest, ScreenChangesBringTheCharacterAndItsBalloonBackIntoView) {
     // Introduced on the right monitor: no frames are drawn while it talks.
     m.st.posX = 2000;

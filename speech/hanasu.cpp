@@ -120,6 +120,11 @@ BesidePosition placeBeside(const Mascot& m, int width, int height, int offset) {
     p.left = x - width >= screenLeft ? x - width : (m.st.posX + offset) * kTwipsPerPixel;
     p.top = y + height + kBelowTop <= screenBottom ? y + kBelowTop
                                                    : screenBottom - (height + kBelowTop);
+    // On a monitor too small for the rule, or beside a character carried
+    // past its edge, the element is kept on the monitor rather than cut off.
+    const int screenRight = (screen.left() + screen.width()) * kTwipsPerPixel;
+    p.left = std::max(std::min(p.left, screenRight - width), screenLeft);
+    p.top = std::max(p.top, screen.top() * kTwipsPerPixel);
     return p;
 }
 
