@@ -55,19 +55,8 @@ void Form_MouseUp(Mascot& m, int /*button*/, int /*shift*/, int x, int y) {
     }
     st.mouseHeld = 0;
     st.legActive = 0;
-    const WalkLimits l = walkLimits(m);
-    if (st.posX < 0) {
-        st.posX = 0;
-    }
-    if (st.posY < 0) {
-        st.posY = 0;
-    }
-    if (st.posX > l.right) {
-        st.posX = roundHalfEven(l.right);
-    }
-    if (st.posY > l.bottom) {
-        st.posY = roundHalfEven(l.bottom);
-    }
+    // Dropped on another monitor, it walks there from now on.
+    keepInWalkArea(m);
     const int dx = std::abs(st.pressX - x);
     const int dy = std::abs(st.pressY - y);
     if (dx > dy) {

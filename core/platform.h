@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -21,6 +23,17 @@ public:
 
     // Returns the primary screen's size in pixels.
     [[nodiscard]] virtual QSize screenSize() const = 0;
+
+    // The monitors, as rectangles in desktop pixels (the coordinates windows
+    // are placed in). A desktop with one monitor needs neither override.
+    //
+    // Returns the primary monitor, where a first run puts the character.
+    [[nodiscard]] virtual QRect primaryMonitor() const { return {QPoint(0, 0), screenSize()}; }
+    // Returns the monitor that shows `point`, or the one nearest to it when
+    // none does (a gap between monitors, or a monitor that went away).
+    [[nodiscard]] virtual QRect monitorAt(QPoint /*point*/) const {
+        return {QPoint(0, 0), screenSize()};
+    }
 
     // Seeds the random generator. Called once per run at start-up.
     virtual void seedRandom(quint32 seed) = 0;

@@ -5,6 +5,7 @@
 #include "core/pictures/byouga.h"
 #include "core/pictures/character_catalogue.h"
 #include "core/rounding.h"
+#include "core/walking.h"
 #include "feeds/rss_update.h"
 #include "settings/data_file.h"
 #include "speech/aisatsu.h"
@@ -47,9 +48,9 @@ void setFirstRunValues(Mascot& m) {
     st.normalTalkOn = 1;
     st.autoFetchMode = 0;
     st.talkInterval = 5;
-    const QSize screen = m.platform.screenSize();
-    st.posX = roundHalfEven(screen.width() * kTwipsPerPixel / 30.0) - 40;
-    st.posY = roundHalfEven(screen.height() * kTwipsPerPixel / 30.0) - 61;
+    const QRect screen = m.platform.primaryMonitor();
+    st.posX = screen.left() + roundHalfEven(screen.width() * kTwipsPerPixel / 30.0) - 40;
+    st.posY = screen.top() + roundHalfEven(screen.height() * kTwipsPerPixel / 30.0) - 61;
 }
 
 void Phase5_FirstRunSetup(Mascot& m) {
@@ -74,6 +75,9 @@ void Phase96_IntroductionDone(Mascot& m) {
 void Phase97_Load(Mascot& m) {
     m.st.phase = Phase::Greeting;
     JouhouYomikomi(m);
+    // Saved on a monitor that is gone or was larger, it would stand where
+    // nobody can see or click it.
+    keepInWalkArea(m);
     KyaraIchiran(m);
 }
 

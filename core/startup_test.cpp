@@ -98,6 +98,37 @@ TEST_F(StartupTest, OddScreenSizesRoundTheCentreHalfToEven) {
     EXPECT_EQ(m.st.posY, 341);
 }
 
+TEST_F(StartupTest, FirstRunStandsInTheMiddleOfThePrimaryMonitor) {
+    platform.monitors = {{1280, 0, 1920, 1080}, {0, 0, 1280, 1024}};
+    Timer1_Timer(m);
+    Timer1_Timer(m);
+    EXPECT_EQ(m.st.posX, 1280 + 960 - 40);
+    EXPECT_EQ(m.st.posY, 540 - 61);
+}
+
+TEST_F(StartupTest, StoredPositionOffTheScreenIsBroughtBackOntoIt) {
+    // Saved pinned at the far corner of a larger monitor.
+    MascotState st;
+    setStoredDefaults(st, QSize(1920, 1200));
+    st.charEntry = 3;
+    st.pinned = 1;
+    st.posX = 1900;
+    st.posY = 1100;
+    writeFile(kDataFileName, encodeDataFile(st));
+    ASSERT_TRUE(tickUntilPhase(Phase::GreetingPause));
+    EXPECT_EQ(m.st.posX, 1200);
+    EXPECT_EQ(m.st.posY, 678);
+    EXPECT_EQ(m.st.pinned, 1);
+    EXPECT_EQ(m.HanasuBox.geometry.left, 1200 * 15 - m.HanasuBox.geometry.width);
+
+    // On a monitor that is still there it stays where it was.
+    platform.monitors = {{0, 0, 1280, 800}, {1280, 0, 2560, 1440}};
+    m.st = MascotState();
+    ASSERT_TRUE(tickUntilPhase(Phase::GreetingPause));
+    EXPECT_EQ(m.st.posX, 1900);
+    EXPECT_EQ(m.st.posY, 1100);
+}
+
 TEST_F(StartupTest, NormalStartLoadsGreetsAndPausesForFiveSecondChanges) {
     writeFile(kDataFileName, storedFile(3));
     Timer1_Timer(m);

@@ -5,18 +5,54 @@
 
 namespace {
 constexpr int kTurnMargin = 30;
+
+double cellWidth(const Mascot& m) {
+    return 80.0 * m.st.displayScale / 100.0;
+}
+
+double cellHeight(const Mascot& m) {
+    return 122.0 * m.st.displayScale / 100.0;
+}
 } // namespace
 
+QRect standingMonitor(const Mascot& m) {
+    const QPoint middle(m.st.posX + floorInt(cellWidth(m) / 2),
+                        m.st.posY + floorInt(cellHeight(m) / 2));
+    return m.platform.monitorAt(middle);
+}
+
 WalkLimits walkLimits(const Mascot& m) {
-    const QSize screen = m.platform.screenSize();
-    const double cellW = 80.0 * m.st.displayScale / 100.0;
-    const double cellH = 122.0 * m.st.displayScale / 100.0;
+    const QRect screen = standingMonitor(m);
     WalkLimits l;
-    l.right = screen.width() - cellW;
-    l.bottom = screen.height() - cellH;
+    l.left = screen.left();
+    l.top = screen.top();
+    l.right = screen.left() + screen.width() - cellWidth(m);
+    l.bottom = screen.top() + screen.height() - cellHeight(m);
+    l.leftTurn = l.left + kTurnMargin;
+    l.topTurn = l.top + kTurnMargin;
     l.rightTurn = l.right - kTurnMargin;
     l.bottomTurn = l.bottom - kTurnMargin;
     return l;
+}
+
+bool keepInWalkArea(Mascot& m) {
+    MascotState& st = m.st;
+    const WalkLimits l = walkLimits(m);
+    const int x = st.posX;
+    const int y = st.posY;
+    if (st.posX < l.left) {
+        st.posX = l.left;
+    }
+    if (st.posY < l.top) {
+        st.posY = l.top;
+    }
+    if (st.posX > l.right) {
+        st.posX = roundHalfEven(l.right);
+    }
+    if (st.posY > l.bottom) {
+        st.posY = roundHalfEven(l.bottom);
+    }
+    return st.posX != x || st.posY != y;
 }
 
 void chooseLeg(Mascot& m) {
@@ -31,10 +67,10 @@ void chooseLeg(Mascot& m) {
         st.throwFacing = 0;
     }
 
-    if (st.posY <= kTurnMargin && st.facing == 2) {
+    if (st.posY <= l.topTurn && st.facing == 2) {
         st.facing = 0;
     }
-    if (st.posX <= kTurnMargin && st.facing == 1) {
+    if (st.posX <= l.leftTurn && st.facing == 1) {
         st.facing = 3;
     }
     if (st.posX >= l.rightTurn && st.facing == 3) {
@@ -65,10 +101,10 @@ void chooseLeg(Mascot& m) {
         break;
     }
 
-    if (st.posY <= kTurnMargin && st.stepDY < 0) {
+    if (st.posY <= l.topTurn && st.stepDY < 0) {
         st.stepDY = -st.stepDY;
     }
-    if (st.posX <= kTurnMargin && st.stepDX < 0) {
+    if (st.posX <= l.leftTurn && st.stepDX < 0) {
         st.stepDX = -st.stepDX;
     }
     if (st.posX >= l.rightTurn && st.stepDX > 0) {
@@ -84,12 +120,12 @@ void walkStep(Mascot& m) {
     const WalkLimits l = walkLimits(m);
     st.posX += st.stepDX;
     st.posY += st.stepDY;
-    if (st.posY < 1) {
-        st.posY = 0;
+    if (st.posY < l.top + 1) {
+        st.posY = l.top;
         st.legActive = 0;
     }
-    if (st.posX < 1) {
-        st.posX = 0;
+    if (st.posX < l.left + 1) {
+        st.posX = l.left;
         st.legActive = 0;
     }
     if (st.posX >= l.right) {

@@ -2,6 +2,7 @@
 
 #include "core/clock_text.h"
 #include "core/mascot.h"
+#include "core/walking.h"
 #include "speech/sound_source.h"
 
 #include <algorithm>
@@ -109,13 +110,21 @@ void OtoNare(Mascot& m, const QString& sound) {
 }
 
 BesidePosition placeBeside(const Mascot& m, int width, int height, int offset) {
-    const int screenHeight = m.platform.screenSize().height() * kTwipsPerPixel;
+    // The character's monitor is its screen: what it says stays there.
+    const QRect screen = standingMonitor(m);
+    const int screenLeft = screen.left() * kTwipsPerPixel;
+    const int screenBottom = (screen.top() + screen.height()) * kTwipsPerPixel;
     const int x = m.st.posX * kTwipsPerPixel;
     const int y = m.st.posY * kTwipsPerPixel;
     BesidePosition p;
-    p.left = x - width >= 0 ? x - width : (m.st.posX + offset) * kTwipsPerPixel;
-    p.top = y + height + kBelowTop <= screenHeight ? y + kBelowTop
-                                                   : screenHeight - (height + kBelowTop);
+    p.left = x - width >= screenLeft ? x - width : (m.st.posX + offset) * kTwipsPerPixel;
+    p.top = y + height + kBelowTop <= screenBottom ? y + kBelowTop
+                                                   : screenBottom - (height + kBelowTop);
+    // On a monitor too small for the rule, or beside a character carried
+    // past its edge, the element is kept on the monitor rather than cut off.
+    const int screenRight = (screen.left() + screen.width()) * kTwipsPerPixel;
+    p.left = std::max(std::min(p.left, screenRight - width), screenLeft);
+    p.top = std::max(p.top, screen.top() * kTwipsPerPixel);
     return p;
 }
 

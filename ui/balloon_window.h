@@ -38,6 +38,9 @@ public:
     // system when the model did not change since the last sync.
     void sync();
 
+    // Sends the window's place and size again at the next sync.
+    void placeAgain() { placed_.reset(); }
+
     // Moves the window through `mover` from now on (it must outlive this).
     void setMover(WindowMover* mover) { mover_ = mover; }
 

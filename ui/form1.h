@@ -34,6 +34,11 @@ public:
     // Runs the next tick on time, after input elsewhere changed the state.
     void wakeOnNextTick();
 
+    // Sends the window's place again at the next sync, also when the core's
+    // did not change: some window managers move windows by themselves when
+    // a monitor changes size.
+    void placeAgain() { placedAt_.reset(); }
+
 signals:
     // Emitted after every sync, for the windows that follow the character.
     void synced();

@@ -1,16 +1,27 @@
 #include "core/mascot.h"
+#include "core/screen_change.h"
 #include "ui/alarm_box_window.h"
 #include "ui/balloon_window.h"
 #include "ui/data_folder.h"
 #include "ui/form1.h"
 #include "ui/qt_platform.h"
 #include "ui/rss_box_window.h"
+#include "ui/screen_watch.h"
 #include "ui/settei_window.h"
+#include "ui/shell_units.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
 #include <cstdio>
+
+namespace {
+void placeAgain(QWidget& panel, const TwipsRect& geometry) {
+    if (panel.isVisible()) {
+        panel.setGeometry(toPixels(geometry));
+    }
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
     const bool hasX = qEnvironmentVariableIsSet("DISPLAY");
@@ -74,6 +85,19 @@ int main(int argc, char* argv[]) {
     QObject::connect(&form, &Form1::synced, &rssBox, &RssBoxWindow::sync);
     SetteiWindow settei(mascot);
     QObject::connect(&form, &Form1::synced, &settei, &SetteiWindow::sync);
+    // A monitor unplugged or a resolution changed: the character and what
+    // stands beside it come back onto what can be seen. Window managers that
+    // move windows themselves then (mutter scales their places) are put right.
+    const ScreenWatch screens([&] {
+        screensChanged(mascot);
+        form.placeAgain();
+        balloon.placeAgain();
+        form.sync();
+        placeAgain(settei, mascot.Settei.geometry);
+        placeAgain(rssBox, mascot.RssBox.geometry);
+        placeAgain(alarmBox, mascot.AlarmBox.geometry);
+        form.wakeOnNextTick();
+    });
     const int status = QApplication::exec();
     platform.setOnAnswered({}); // the windows go before the network does
     return status;

@@ -1,5 +1,6 @@
 #include "ui/qt_platform.h"
 
+#include "core/monitors.h"
 #include "ui/effect_channel.h"
 #include "ui/sound_player.h"
 
@@ -10,10 +11,13 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+#include <QVarLengthArray>
 
 namespace {
 
 constexpr int kMaxRedirects = 10;
+// What the mascot assumes while no monitor is connected.
+constexpr QRect kNoScreen(0, 0, 1280, 800);
 
 // What one download has gathered so far.
 struct Transfer {
@@ -45,9 +49,27 @@ QDateTime QtPlatform::now() const {
     return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, offsetSeconds_);
 }
 
+// Monitors are the screens' whole geometry, not their available part: the
+// character stays above panels and docks like any window kept on top, and
+// the free area X11 desktops publish is one rectangle for all monitors
+// together, left unset by many window managers.
 QSize QtPlatform::screenSize() const {
+    return primaryMonitor().size();
+}
+
+QRect QtPlatform::primaryMonitor() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize(1280, 800);
+    const QRect area = screen ? screen->geometry() : QRect();
+    return area.isEmpty() ? kNoScreen : area;
+}
+
+QRect QtPlatform::monitorAt(QPoint point) const {
+    QVarLengthArray<QRect, 8> monitors;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        monitors.append(screen->geometry());
+    }
+    const QRect area = monitorFor(monitors, point);
+    return area.isEmpty() ? kNoScreen : area;
 }
 
 void QtPlatform::seedRandom(quint32 seed) {

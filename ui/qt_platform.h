@@ -26,6 +26,8 @@ public:
 
     QDateTime now() const override;
     QSize screenSize() const override;
+    QRect primaryMonitor() const override;
+    QRect monitorAt(QPoint point) const override;
     void seedRandom(quint32 seed) override;
     double random() override;
     void playSound(const QString& source) override;

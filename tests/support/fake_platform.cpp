@@ -1,5 +1,7 @@
 #include "tests/support/fake_platform.h"
 
+#include "core/monitors.h"
+
 FakePlatform::FakePlatform() : clock(QDate(2026, 12, 9), QTime(9, 30, 0)) {}
 
 double FakePlatform::random() {
@@ -32,4 +34,16 @@ bool FakePlatform::completeFetch(const QString& url, const FetchResult& result) 
         }
     }
     return false;
+}
+
+QSize FakePlatform::screenSize() const {
+    return monitors.empty() ? screen : monitors.front().size();
+}
+
+QRect FakePlatform::primaryMonitor() const {
+    return monitors.empty() ? QRect(QPoint(0, 0), screen) : monitors.front();
+}
+
+QRect FakePlatform::monitorAt(QPoint point) const {
+    return monitors.empty() ? QRect(QPoint(0, 0), screen) : monitorFor(monitors, point);
 }

@@ -23,6 +23,9 @@ public:
 
     // Screen, in pixels.
     QSize screen{1280, 800};
+    // Monitors in desktop pixels, the primary first; none means one monitor
+    // of `screen` at (0, 0).
+    std::vector<QRect> monitors;
 
     // Random numbers are taken from the front of `randoms`; when it is empty
     // `defaultRandom` is returned and `randomUnderflows` counts it.
@@ -56,7 +59,9 @@ public:
     bool completeFetch(const QString& url, const FetchResult& result);
 
     QDateTime now() const override { return clock; }
-    QSize screenSize() const override { return screen; }
+    QSize screenSize() const override;
+    QRect primaryMonitor() const override;
+    QRect monitorAt(QPoint point) const override;
     void seedRandom(quint32 seed) override { seeds.push_back(seed); }
     double random() override;
     void playSound(const QString& source) override { sounds.append(source); }
