@@ -6,6 +6,7 @@
 #include "core/pictures/sprite.h"
 #include "core/platform.h"
 #include "feeds/rss_box_model.h"
+#include "feeds/seen_articles.h"
 #include "settings/settei_model.h"
 #include "speech/hanasu_box.h"
 
@@ -45,4 +46,5 @@ struct Mascot {
     bool backupBeforeSave = false; // the load found damage: keep a copy before replacing the file
     int introductionStep = 0;      // the introduction's step now waiting for its click
     std::shared_ptr<FeedRun> feedRun; // the feed update in flight, if any (feeds/feed_run.h)
+    SeenArticles seenArticles;        // articles that left the store (feeds/seen_articles_file.h)
 };
