@@ -1,7 +1,5 @@
 #include "feeds/seen_articles.h"
 
-#include <QList>
-
 namespace {
 
 constexpr QByteArrayView kHeader = "SEEN1 ";
