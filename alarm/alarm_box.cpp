@@ -4,6 +4,7 @@
 #include "core/mascot.h"
 #include "speech/hanasu.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -60,20 +61,40 @@ void spacesToZeros(Mascot& m, int box) {
     setBoxText(m, box, text.replace(u' ', u'0'));
 }
 
-// Before a button acts, each box holds at least two characters, and no
-// spaces: a time taken from the boxes is then the time they show.
-void tidyBox(Mascot& m, int box) {
-    spacesToZeros(m, box);
-    const QString& text = boxText(m, box);
-    if (text.isEmpty()) {
-        setBoxText(m, box, QStringLiteral("00"));
-    } else if (text.size() == 1) {
-        setBoxText(m, box, QStringLiteral("0") + text);
-    }
-}
-
 QString twoDigits(int value) {
     return QString::number(value).rightJustified(2, u'0').right(2);
+}
+
+// Before a button acts, each box is made to hold the two digits of the
+// value it is read as ("7" and "007" as "07", "7a" as "07", "" as "00"): a
+// time taken from the boxes is then one the clock can show, and the boxes
+// show it.
+void tidyBox(Mascot& m, int box, int last) {
+    spacesToZeros(m, box);
+    const int value = std::min(leadingNumber(boxText(m, box)), last);
+    setBoxText(m, box, twoDigits(value));
+}
+
+// An input method types full-width digits and spaces by default; the
+// boxes read them as the plain ones.
+QString plainDigits(QString text) {
+    for (QChar& c : text) {
+        if (c >= u'０' && c <= u'９') {
+            c = QChar(u'0' + (c.unicode() - u'０'));
+        } else if (c == u'\u3000') {
+            c = u' ';
+        }
+    }
+    return text;
+}
+
+// Returns true for a stored alarm time the clock can reach: "hhnn".
+bool isClockTime(const QString& time) {
+    if (time.size() != 4 ||
+        !std::all_of(time.begin(), time.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        return false;
+    }
+    return leadingNumber(time.left(2)) <= kLastHour && leadingNumber(time.right(2)) <= kLastMinute;
 }
 
 // ▲ lowers and ▼ raises the box by one, round its range. A box that holds no
@@ -136,6 +157,11 @@ void AlarmHiraku(Mascot& m) {
     box.geometry.left = p.left;
     box.geometry.top = p.top;
     HanasuKesu(m);
+    // A set alarm shows its own time, so that OK alone keeps it.
+    if (isClockTime(m.st.alarmTime)) {
+        boxText(m, AlaBox::Hours) = m.st.alarmTime.left(2);
+        boxText(m, AlaBox::Minutes) = m.st.alarmTime.right(2);
+    }
     const bool set = !m.st.alarmTime.isEmpty();
     colourButton(m, Alaon::On, set ? kAlaonState : kAlaonPlain);
     colourButton(m, Alaon::Off, set ? kAlaonPlain : kAlaonState);
@@ -147,8 +173,8 @@ void alaon_MouseDown(Mascot& m, int index, int button) {
     if (button != kAlarmLeftButton || index < 0 || index >= Alaon::Count) {
         return;
     }
-    tidyBox(m, AlaBox::Hours);
-    tidyBox(m, AlaBox::Minutes);
+    tidyBox(m, AlaBox::Hours, kLastHour);
+    tidyBox(m, AlaBox::Minutes, kLastMinute);
     switch (index) {
     case Alaon::On:
         m.st.alarmTime = boxesTime(m);
@@ -191,5 +217,5 @@ void AlaText_Change(Mascot& m, int index, const QString& text) {
     if (index != AlaBox::Hours && index != AlaBox::Minutes) {
         return;
     }
-    setBoxText(m, index, text);
+    setBoxText(m, index, plainDigits(text));
 }

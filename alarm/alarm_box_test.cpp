@@ -41,9 +41,16 @@ TEST_F(AlarmBoxTest, OpeningPlacesThePanelAndShowsTheState) {
     EXPECT_EQ(m.AlarmBox.geometry.left, (50 + 105) * 15);
     EXPECT_EQ(colour(Alaon::On), QColor(kAlaonState));
     EXPECT_EQ(colour(Alaon::Off), QColor(kAlaonPlain));
-    // The boxes are not filled from the stored time.
-    EXPECT_EQ(hours(), QStringLiteral("00"));
-    EXPECT_EQ(minutes(), QStringLiteral("00"));
+    // A set alarm shows its time.
+    EXPECT_EQ(hours(), QStringLiteral("07"));
+    EXPECT_EQ(minutes(), QStringLiteral("30"));
+
+    // A stored time the clock never shows (edited by hand) leaves the boxes.
+    m.AlarmBox.visible = false;
+    m.st.alarmTime = QStringLiteral("2460");
+    AlarmHiraku(m);
+    EXPECT_EQ(hours(), QStringLiteral("07"));
+    EXPECT_EQ(minutes(), QStringLiteral("30"));
 }
 
 TEST_F(AlarmBoxTest, OpeningClosesTheMenu) {
@@ -171,23 +178,51 @@ TEST_F(AlarmBoxTest, OkWithTheAlarmOffClosesSilently) {
 }
 
 TEST_F(AlarmBoxTest, OkTakesTheShownTimeAndConfirmsIt) {
-    // As after a restart: the stored time is set, the boxes show 00:00.
+    // As after a restart: the stored time is set and the panel opened anew;
+    // OK alone keeps it.
     m.st.alarmTime = QStringLiteral("0730");
+    AlarmHiraku(m);
     press(Alaon::Ok);
-    EXPECT_EQ(m.st.alarmTime, QStringLiteral("0000"));
+    EXPECT_EQ(m.st.alarmTime, QStringLiteral("0730"));
     EXPECT_EQ(lines(), (QStringList{QStringLiteral("分かりました。"),
-                                    QStringLiteral("00時00分になったらお知らせします。")}));
+                                    QStringLiteral("07時30分になったらお知らせします。")}));
     EXPECT_EQ(m.st.balloonDuration, 6);
     EXPECT_EQ(m.st.panelMode, PanelMode::None);
 
     HanasuKesu(m);
     m.st.charIndex = 3;
     AlarmHiraku(m);
-    hours() = QStringLiteral("07");
-    minutes() = QStringLiteral("30");
+    hours() = QStringLiteral("06");
+    minutes() = QStringLiteral("15");
     press(Alaon::Ok);
+    EXPECT_EQ(m.st.alarmTime, QStringLiteral("0615"));
     EXPECT_EQ(lines(), (QStringList{QStringLiteral("かしこまりました。"),
-                                    QStringLiteral("07時30分になったらお知らせ致します。")}));
+                                    QStringLiteral("06時15分になったらお知らせ致します。")}));
+}
+
+TEST_F(AlarmBoxTest, OnlyATimeTheClockShowsIsTakenAndConfirmed) {
+    // What an input method types: full-width digits, read at once.
+    AlaText_Change(m, AlaBox::Hours, QStringLiteral("１２"));
+    AlaText_Change(m, AlaBox::Minutes, QStringLiteral("７５"));
+    EXPECT_EQ(hours(), QStringLiteral("12"));
+    EXPECT_EQ(minutes(), QStringLiteral("59"));
+    AlaText_Change(m, AlaBox::Minutes, QStringLiteral("３\u3000"));
+    press(Alaon::On);
+    EXPECT_EQ(m.st.alarmTime, QStringLiteral("1230"));
+
+    // Other texts are read by their leading digits, and the boxes show what
+    // was taken.
+    for (const char* text : {"7a", "007", "7.5"}) {
+        AlaText_Change(m, AlaBox::Hours, QString::fromLatin1(text));
+        AlaText_Change(m, AlaBox::Minutes, QStringLiteral("05"));
+        press(Alaon::On);
+        EXPECT_EQ(m.st.alarmTime, QStringLiteral("0705")) << text;
+        EXPECT_EQ(hours(), QStringLiteral("07")) << text;
+    }
+    AlaText_Change(m, AlaBox::Minutes, QStringLiteral("0045"));
+    press(Alaon::Ok);
+    EXPECT_EQ(m.st.alarmTime, QStringLiteral("0745"));
+    EXPECT_EQ(lines().last(), QStringLiteral("07時45分になったらお知らせします。"));
 }
 
 TEST_F(AlarmBoxTest, HoverColoursThePointedButtonAndTheState) {

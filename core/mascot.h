@@ -1,11 +1,13 @@
 #pragma once
 
 #include "alarm/alarm_box_model.h"
+#include "core/article_ref.h"
 #include "core/mascot_state.h"
 #include "core/pictures/frame_cache.h"
 #include "core/pictures/sprite.h"
 #include "core/platform.h"
 #include "feeds/rss_box_model.h"
+#include "feeds/seen_articles.h"
 #include "settings/settei_model.h"
 #include "speech/hanasu_box.h"
 
@@ -13,6 +15,7 @@
 #include <QImage>
 
 #include <memory>
+#include <optional>
 
 struct FeedRun;
 
@@ -45,4 +48,6 @@ struct Mascot {
     bool backupBeforeSave = false; // the load found damage: keep a copy before replacing the file
     int introductionStep = 0;      // the introduction's step now waiting for its click
     std::shared_ptr<FeedRun> feedRun; // the feed update in flight, if any (feeds/feed_run.h)
+    SeenArticles seenArticles;        // articles that left the store (feeds/seen_articles_file.h)
+    std::optional<ArticleRef> spokenArticle; // the headline read aloud last, for its choice
 };

@@ -59,7 +59,8 @@ QString storableLink(const QString& link) {
     return url.toString(QUrl::FullyEncoded);
 }
 
-int insertNewArticles(MascotState& st, const std::vector<FeedItem>& items, const QString& feedUrl) {
+int insertNewArticles(MascotState& st, const std::vector<FeedItem>& items, const QString& feedUrl,
+                      SeenArticles* seen) {
     // The novelty test compares with the store as it was before this
     // document; empty entries never match, as no stored title is empty.
     QSet<QString> known;
@@ -72,11 +73,14 @@ int insertNewArticles(MascotState& st, const std::vector<FeedItem>& items, const
 
     // Titles are put in stored form a batch at a time, until enough new
     // ones are found: a first fetch of a long feed converts few of them.
+    // With a record of titles that left the store, every title is looked at,
+    // so that those a feed still lists stay remembered.
     constexpr std::size_t kBatch = 128;
     constexpr auto kWanted = static_cast<std::size_t>(kMaxNewArticles);
     QStringList newTitles;
     std::vector<std::size_t> picked;
-    for (std::size_t from = 0; from < items.size() && picked.size() < kWanted; from += kBatch) {
+    for (std::size_t from = 0; from < items.size() && (seen || picked.size() < kWanted);
+         from += kBatch) {
         const std::size_t to = std::min(items.size(), from + kBatch);
         QStringList batch;
         batch.reserve(static_cast<qsizetype>(to - from));
@@ -84,9 +88,14 @@ int insertNewArticles(MascotState& st, const std::vector<FeedItem>& items, const
             batch.append(items[k].title);
         }
         const QStringList stored = storedForms(batch);
-        for (std::size_t k = from; k < to && picked.size() < kWanted; ++k) {
+        for (std::size_t k = from; k < to; ++k) {
             const QString& title = stored[static_cast<qsizetype>(k - from)];
-            if (!title.isEmpty() && !known.contains(title)) {
+            if (title.isEmpty() || known.contains(title)) {
+                continue;
+            }
+            if (seen && seen->contains(title)) {
+                seen->note(title);
+            } else if (picked.size() < kWanted) {
                 picked.push_back(k);
                 newTitles.append(title);
             }
@@ -103,6 +112,12 @@ int insertNewArticles(MascotState& st, const std::vector<FeedItem>& items, const
     }
     links = storedForms(links);
 
+    // What falls off the end is remembered, oldest first.
+    if (seen) {
+        for (int i = kArticleSlots - added + 1; i <= kArticleSlots; ++i) {
+            seen->note(st.articleTitle[i]);
+        }
+    }
     // Move the kept entries down, from the end, then fill the head.
     for (int i = kArticleSlots; i > added; --i) {
         st.articleTitle[i] = std::move(st.articleTitle[i - added]);

@@ -2,6 +2,7 @@
 
 #include "core/mascot_state.h"
 #include "feeds/feed_item.h"
+#include "feeds/seen_articles.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,4 +29,7 @@ inline constexpr int kMaxNewArticles = 100;
 // not compared among the document's own articles. Empty titles are never
 // stored; only the first kMaxNewArticles new ones are taken. The oldest
 // articles fall off the end; known ones keep their place and read mark.
-int insertNewArticles(MascotState& st, const std::vector<FeedItem>& items, const QString& feedUrl);
+// With `seen`, a title it holds is known as well (and noted again as just
+// seen), and the titles that fall off the end are noted in it.
+int insertNewArticles(MascotState& st, const std::vector<FeedItem>& items, const QString& feedUrl,
+                      SeenArticles* seen = nullptr);

@@ -5,11 +5,14 @@
 #include "feeds/kiji_hiraku.h"
 #include "speech/hanasu.h"
 
+#include <algorithm>
+#include <array>
+#include <optional>
+
 namespace {
 
 const QString kUnreadMark = QStringLiteral("　 ");
 const QString kReadMark = QStringLiteral("済 ");
-constexpr qsizetype kMarkLength = 2;
 const QColor kHoverColour(255, 150, 150);
 
 void showLastFetch(Mascot& m) {
@@ -21,27 +24,83 @@ void fillAndChooseFirst(Mascot& m) {
     Combo2_Click(m, 0);
 }
 
+// A row opens its own article, also when another has the same title or an
+// update has shifted the store since the list was filled; one that has left
+// the store opens nothing.
 void openSelectedArticle(Mascot& m) {
     const ListBoxModel& list = m.RssBox.List2;
-    if (list.ListIndex < 0 || list.ListIndex >= list.rows.size()) {
+    if (list.ListIndex < 0 || list.ListIndex >= m.RssBox.articleOfRow.size()) {
         return;
     }
-    const QString title = list.rows[list.ListIndex].mid(kMarkLength);
-    for (int i = 1; i <= kArticleSlots; ++i) {
-        if (m.st.articleTitle[i] == title) {
-            KijiHiraku(m, m.st.articleLink[i]);
-            m.st.articleRead[i] = 1;
-        }
+    if (const std::optional<int> i = findArticle(m.st, m.RssBox.articleOfRow[list.ListIndex])) {
+        KijiHiraku(m, m.st.articleLink[*i]);
+        m.st.articleRead[*i] = 1;
     }
     KijiIchiran(m);
 }
 
+bool sameArticle(const ArticleRef& a, const ArticleRef& b) {
+    return a.title == b.title && a.link == b.link && a.feedUrl == b.feedUrl;
+}
+
+// After the panel's own update: the lists are filled anew, keeping the feed
+// and the article the user has chosen meanwhile.
+void refillKeepingTheChoice(Mascot& m) {
+    RssBoxModel& box = m.RssBox;
+    const int entry = box.Combo2.listIndex;
+    const QString chosenFeed = entry >= 0 && entry < box.feedSlotOfEntry.size()
+                                   ? m.st.feedUrl[box.feedSlotOfEntry[entry]]
+                                   : QString();
+    const int row = box.List2.ListIndex;
+    const std::optional<ArticleRef> chosenArticle = row >= 0 && row < box.articleOfRow.size()
+                                                        ? std::optional(box.articleOfRow[row])
+                                                        : std::nullopt;
+    RssMeiIchiran(m);
+    int keep = 0;
+    for (int j = 0; j < box.feedSlotOfEntry.size(); ++j) {
+        if (!chosenFeed.isNull() && m.st.feedUrl[box.feedSlotOfEntry[j]] == chosenFeed) {
+            keep = j;
+            break;
+        }
+    }
+    Combo2_Click(m, keep);
+    for (int r = 0; chosenArticle && r < box.articleOfRow.size(); ++r) {
+        if (sameArticle(box.articleOfRow[r], *chosenArticle)) {
+            List2_Click(m, r);
+            break;
+        }
+    }
+}
+
+// What the character says when the update button is pressed while an
+// update is still under way, by character index.
+constexpr std::array<const char16_t*, kCharacterCount> kAlreadyUpdating{{
+    u"今、RSS更新中です。",
+    u"今、RSS更新中よ。",
+    u"今、RSS更新中だぜ。",
+    u"ただいまRSS更新中でございます。",
+    u"今、RSS更新中なのよ。",
+    u"今、RSS更新中だよ～。",
+    u"今、RSS更新中よ。",
+    u"今、RSS更新中だよ。",
+    u"今、RSSみたいなの更新中。",
+    u"今、RSS更新中だよ。",
+    u"今、RSS更新中だよ！",
+    u"今、RSS更新中です。",
+}};
+
 void updateAllFeeds(Mascot& m) {
     if (feedRunInFlight(m)) {
-        return; // one update at a time
+        // One update at a time; the one under way brings the same articles.
+        const int c = std::clamp(m.st.charIndex, 0, kCharacterCount - 1);
+        const QString line = QString::fromUtf16(kAlreadyUpdating[static_cast<std::size_t>(c)]);
+        if (m.st.balloonShown == 0 || !m.HanasuBox.HanasuNaiyo.caption.endsWith(line)) {
+            Hanasu(m, line, 0, 0, QString(), 0, 0); // once, however often it is pressed
+        }
+        return;
     }
     startFeedRun(m, [](Mascot& done) {
-        fillAndChooseFirst(done);
+        refillKeepingTheChoice(done);
         showLastFetch(done);
     });
 }
@@ -94,11 +153,13 @@ void KijiIchiran(Mascot& m) {
     ListBoxModel& list = m.RssBox.List2;
     list.rows.clear();
     list.ListIndex = -1;
+    m.RssBox.articleOfRow.clear();
     for (int i = 1; i <= kArticleSlots; ++i) {
         // Free entries have no address either: they never match a feed.
         if (m.st.articleFeedUrl[i] == url && !m.st.articleTitle[i].isEmpty()) {
             const QString& mark = m.st.articleRead[i] == 0 ? kUnreadMark : kReadMark;
             list.rows.append(mark + m.st.articleTitle[i]);
+            m.RssBox.articleOfRow.append(articleRef(m.st, i));
         }
     }
 }

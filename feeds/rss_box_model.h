@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/article_ref.h"
 #include "core/controls.h"
 
 #include <QStringList>
@@ -30,6 +31,7 @@ struct RssBoxModel : PanelModel {
     ComboBoxModel Combo2{{120, 600, 5895, 315}, {}, -1};
     QList<int> feedSlotOfEntry; // the slot (1..10) behind each entry of Combo2
     ListBoxModel List2{{}, {120, 1080, 5895, 3180}, true, -1};
+    QList<ArticleRef> articleOfRow; // the article behind each row of List2
     // 0: update all feeds, 1: open the selected article, 2: close.
     std::array<LabelModel, 3> RssLButton{{
         {QStringLiteral("RSS更新"), {120, 4320, 1215, 255}, true, Qt::white},

@@ -2,6 +2,8 @@
 #include "feeds/kiji_hiraku.h"
 #include "feeds/rss_box.h"
 #include "feeds/rss_koushin.h"
+#include "feeds/rss_update.h"
+#include "speech/hanasu.h"
 #include "tests/support/mascot_fixture.h"
 
 namespace {
@@ -140,20 +142,51 @@ TEST_F(FeedPanel, UpdateFetchesQuietlyAndRefillsWhenAllHaveAnswered) {
     platform.setTime(12, 34, 56);
     press(0);
     ASSERT_EQ(platform.fetches.size(), 2u);
-    press(0); // one update at a time
-    EXPECT_EQ(platform.fetches.size(), 2u);
+    // The user chooses a feed and an article while the downloads run.
+    Combo2_Click(m, 0);
+    List2_Click(m, 1);
     ASSERT_TRUE(platform.completeFetch(
         kNews, {true,
                 "<rss><item><title>新着</title><link>https://news.example.jp/3</link></item></rss>",
                 {}}));
-    EXPECT_EQ(m.RssBox.Combo2.listIndex, 1) << "nothing changes before the last answer";
+    EXPECT_EQ(m.RssBox.List2.ListIndex, 1) << "nothing changes before the last answer";
     ASSERT_TRUE(platform.completeFetch(kBlog, {false, {}, QStringLiteral("refused")}));
     EXPECT_FALSE(feedRunInFlight(m));
     EXPECT_EQ(m.RssBox.Combo2.listIndex, 0);
     EXPECT_EQ(lines(), (QStringList{u"　 新着"_qs, u"　 速報"_qs, u"済 天気"_qs}));
+    EXPECT_EQ(m.RssBox.List2.ListIndex, 2) << "the chosen article keeps its selection";
     EXPECT_EQ(m.RssBox.RssLabel[1].caption, kLastFetchCaption + fetchTimeText(platform.clock));
     EXPECT_EQ(m.st.fetchMinutes, 3);
     EXPECT_EQ(m.st.balloonShown, 0);
+}
+
+TEST_F(FeedPanel, UpdatePressedDuringAnotherSaysOneIsUnderWay) {
+    m.st.charIndex = 5;
+    ASSERT_TRUE(RssBoxHiraku(m));
+    RssZenKoushin(m); // the schedule's update
+    HanasuKesu(m);
+    press(0);
+    press(0);
+    EXPECT_EQ(m.HanasuBox.HanasuNaiyo.caption, u"今、RSS更新中だよ～。");
+    EXPECT_EQ(platform.fetches.size(), 2u) << "no second update";
+    EXPECT_EQ(m.st.panelMode, PanelMode::Feeds);
+}
+
+TEST_F(FeedPanel, ARowOpensItsOwnArticle) {
+    // One feed lists two items under one title.
+    store(1, u"お知らせ", u"https://news.example.jp/a", 0, kNews);
+    store(3, u"お知らせ", u"https://news.example.jp/b", 0, kNews);
+    ASSERT_TRUE(RssBoxHiraku(m));
+    ASSERT_EQ(lines(), (QStringList{u"　 お知らせ"_qs, u"　 お知らせ"_qs}));
+    List2_Click(m, 1);
+    // The schedule's update puts an article at the head meanwhile.
+    RssKoushin(m, kBlog,
+               "<rss><item><title>新着</title><link>https://blog.example.jp/2</link></item></rss>");
+    List2_DblClick(m);
+    EXPECT_EQ(platform.openedUrls, QStringList{u"https://news.example.jp/b"_qs});
+    EXPECT_EQ(m.st.articleRead[4], 1);
+    EXPECT_EQ(m.st.articleRead[2], 0);
+    EXPECT_EQ(lines(), (QStringList{u"　 お知らせ"_qs, u"済 お知らせ"_qs}));
 }
 
 TEST_F(FeedPanel, AFeedWithoutArticlesOrAddressShowsAnEmptyList) {

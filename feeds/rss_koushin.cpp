@@ -58,7 +58,7 @@ void RssKoushin(Mascot& m, const QString& url, const QByteArray& document) {
     writeTempNews(m, document);
     std::vector<FeedItem> items = scanFeed(decodeFeedDocument(document));
     resolveLinks(items, url);
-    insertNewArticles(m.st, items, url);
+    insertNewArticles(m.st, items, url, &m.seenArticles);
     m.st.lastFetchText = fetchTimeText(m.platform.now());
     QFile::remove(m.workDir.filePath(kTempNewsFileName));
 }

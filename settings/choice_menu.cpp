@@ -1,6 +1,7 @@
 #include "settings/choice_menu.h"
 
 #include "alarm/alarm_box.h"
+#include "core/article_ref.h"
 #include "core/mascot.h"
 #include "core/startup.h"
 #include "feeds/kiji_hiraku.h"
@@ -68,10 +69,19 @@ void talk(Mascot& m) {
     m.st.legActive = 0;
 }
 
+// The choice under a headline opens the article that was read aloud, even
+// when an update has shifted the store since; one that has left the store
+// opens nothing. Marked read whether or not the browser could be started.
 void openArticle(Mascot& m, int i) {
-    // Marked read whether or not the browser could be started.
-    KijiHiraku(m, m.st.articleLink[i]);
-    m.st.articleRead[i] = 1;
+    if (!m.spokenArticle || m.spokenArticle->index != i) {
+        return;
+    }
+    const std::optional<int> now = findArticle(m.st, *m.spokenArticle);
+    if (!now) {
+        return;
+    }
+    KijiHiraku(m, m.st.articleLink[*now]);
+    m.st.articleRead[*now] = 1;
 }
 
 } // namespace

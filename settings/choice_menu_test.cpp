@@ -2,7 +2,9 @@
 
 #include "core/dragging.h"
 #include "core/startup.h"
+#include "feeds/rss_koushin.h"
 #include "settings/data_file.h"
+#include "speech/hanashikake.h"
 #include "speech/hanasu.h"
 #include "tests/support/mascot_fixture.h"
 
@@ -136,9 +138,14 @@ TEST_F(ChoiceMenuTest, FeedMenuLooksOnlyAtTheFirstSlot) {
 TEST_F(ChoiceMenuTest, ArticleChoiceMarksItReadAndLeavesTheBalloon) {
     m.st.articleTitle[7] = QStringLiteral("見出し");
     m.st.articleLink[7] = QStringLiteral("http://127.0.0.1/7");
-    m.st.choiceText[0] = QStringLiteral("記事を参照");
-    m.st.choiceCode[0] = 5007;
-    Hanasu(m, QStringLiteral("だそうです。"), 4200, 0, QString(), 10, 1);
+    for (int i = 1; i < 7; ++i) {
+        m.st.articleTitle[i] = QStringLiteral("既読%1").arg(i);
+        m.st.articleRead[i] = 1;
+    }
+    m.st.feedTalkOn = 1;
+    Hanashikake(m);
+    ASSERT_EQ(m.st.choiceCode[0], 5007);
+    m.st.articleRead[7] = 0;
     const HanasuBoxModel before = m.HanasuBox;
     m.st.browserPath = QStringLiteral("/usr/bin/browser");
     Sentaku_MouseDown(m, 0);
@@ -148,6 +155,35 @@ TEST_F(ChoiceMenuTest, ArticleChoiceMarksItReadAndLeavesTheBalloon) {
     EXPECT_TRUE(platform.programs[0].arguments.contains(QStringLiteral("http://127.0.0.1/7")));
     EXPECT_EQ(m.HanasuBox, before);
     EXPECT_EQ(m.st.balloonShown, 1);
+}
+
+TEST_F(ChoiceMenuTest, ArticleChoiceOpensTheArticleReadAloudOrNothing) {
+    const QString feed = QStringLiteral("http://127.0.0.1/news.xml");
+    m.st.feedTalkOn = 1;
+    m.st.articleTitle[1] = QStringLiteral("読まれた記事");
+    m.st.articleLink[1] = QStringLiteral("http://127.0.0.1/read");
+    m.st.articleFeedUrl[1] = feed;
+    Hanashikake(m);
+    // An update answers while the headline is up: the store shifts by two.
+    RssKoushin(m, feed,
+               "<rss version=\"2.0\"><channel><title>t</title>"
+               "<item><title>新A</title><link>http://127.0.0.1/a</link></item>"
+               "<item><title>新B</title><link>http://127.0.0.1/b</link></item></channel></rss>");
+    ASSERT_EQ(m.st.articleTitle[3], QStringLiteral("読まれた記事"));
+    m.st.articleRead[3] = 0;
+    Sentaku_MouseDown(m, 0);
+    EXPECT_EQ(platform.openedUrls, QStringList{QStringLiteral("http://127.0.0.1/read")});
+    EXPECT_EQ(m.st.articleRead[3], 1);
+    EXPECT_EQ(m.st.articleRead[1], 0);
+
+    // Pushed out of the store altogether: nothing opens, nothing is marked.
+    for (int i = 1; i <= kArticleSlots; ++i) {
+        m.st.articleTitle[i] = QStringLiteral("後の記事%1").arg(i);
+        m.st.articleRead[i] = 0;
+    }
+    Sentaku_MouseDown(m, 0);
+    EXPECT_EQ(platform.openedUrls.size(), 1);
+    EXPECT_EQ(m.st.articleRead[1], 0);
 }
 
 TEST_F(ChoiceMenuTest, PhaseCodeOnlySetsThePhase) {

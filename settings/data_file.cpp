@@ -2,6 +2,7 @@
 
 #include "core/mascot.h"
 #include "core/rounding.h"
+#include "feeds/seen_articles_file.h"
 #include "settings/cp932.h"
 
 #include <QFile>
@@ -187,6 +188,7 @@ bool JouhouHozon(Mascot& m) {
     if (!file.commit()) {
         return false;
     }
+    saveSeenArticles(m);
     m.backupBeforeSave = false;
     return true;
 }
@@ -199,6 +201,7 @@ DataFileReadResult JouhouYomikomi(Mascot& m) {
         // A real file is about 30 KiB; a runaway one is not read whole.
         constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
         result = decodeDataFile(file.read(kMaxBytes), m.st);
+        loadSeenArticles(m);
     }
     m.backupBeforeSave = !result.complete();
     m.stateReady = true;

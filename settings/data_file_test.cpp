@@ -1,6 +1,7 @@
 #include "settings/data_file.h"
 
 #include "core/startup.h"
+#include "feeds/seen_articles_file.h"
 #include "settings/cp932.h"
 #include "tests/support/mascot_fixture.h"
 
@@ -296,7 +297,8 @@ TEST_F(DataFileTest, FailedWriteLeavesTheOldFileAndTheState) {
     EXPECT_EQ(readFile(kDataFileName), before);
     EXPECT_EQ(m.st.masterName, stateBefore.masterName);
     EXPECT_EQ(m.st.articleTitle, stateBefore.articleTitle);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{kDataFileName})
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              (QStringList{kDataFileName, kSeenArticlesFileName}))
         << "no temporary file is left behind";
 }
 

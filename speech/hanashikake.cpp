@@ -1,5 +1,6 @@
 #include "speech/hanashikake.h"
 
+#include "core/article_ref.h"
 #include "core/mascot.h"
 #include "core/rounding.h"
 #include "speech/hanasu.h"
@@ -65,6 +66,7 @@ void readArticle(Mascot& m) {
     const FeedPhrases& phrases = kFeedPhrases[static_cast<std::size_t>(st.charIndex)];
     st.choiceText[0] = QStringLiteral("記事を参照");
     st.choiceCode[0] = kArticleChoiceBase + a;
+    m.spokenArticle = articleRef(st, a);
     Hanasu(m, feedNameOf(st, a) + QString::fromUtf16(phrases.afterFeedName), 0, 0, QString(), 0, 0);
     Hanasu(m, QStringLiteral("『") + st.articleTitle[a] + QStringLiteral("』"), 0, 0, QString(), 0,
            0);

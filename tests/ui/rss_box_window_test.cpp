@@ -117,6 +117,40 @@ TEST_F(RssBoxWindowTest, ChoosingAFeedAndDoubleClickingAnArticle) {
     EXPECT_EQ(list->item(0)->text(), u"済 記事2");
 }
 
+TEST_F(RssBoxWindowTest, ARowOfARepeatedTitleOpensOnlyItsOwnArticle) {
+    m.st.articleTitle[3] = m.st.articleTitle[1];
+    ASSERT_TRUE(RssBoxHiraku(m));
+    window.sync();
+    auto* list = child<QListWidget>("List2");
+    ASSERT_EQ(list->count(), 2);
+    ASSERT_EQ(list->item(1)->text(), list->item(0)->text());
+    const QPoint row = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+    EXPECT_EQ(platform.openedUrls, QStringList{u"https://news.example.jp/3"_qs});
+    EXPECT_EQ(list->item(0)->text(), u"　 記事1");
+    EXPECT_EQ(list->item(1)->text(), u"済 記事1");
+}
+
+TEST_F(RssBoxWindowTest, TheFeedChosenDuringAnUpdateStaysChosen) {
+    QTest::mouseClick(button(0), Qt::LeftButton);
+    ASSERT_EQ(platform.fetches.size(), 2u);
+    auto* combo = child<QComboBox>("Combo2");
+    emit combo->activated(1);
+    for (const char* url : {"https://news.example.jp/rss", "https://blog.example.jp/rss"}) {
+        ASSERT_TRUE(platform.completeFetch(
+            QString::fromLatin1(url),
+            {true,
+             "<rss><item><title>新着</title><link>https://x.example/</link></item></rss>",
+             {}}));
+    }
+    window.sync(); // as the next tick does
+    EXPECT_EQ(combo->currentIndex(), 1);
+    auto* list = child<QListWidget>("List2");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), u"　 記事2");
+}
+
 TEST_F(RssBoxWindowTest, ButtonsAnswerTheLeftButtonAndHoverStays) {
     QTest::mouseMove(button(1), QPoint(5, 5));
     EXPECT_EQ(m.RssBox.RssLButton[1].background, QColor(255, 150, 150));
