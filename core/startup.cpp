@@ -113,11 +113,9 @@ void Phase99_GreetingPause(Mascot& m) {
     }
 }
 
-void saveForEnd(Mascot& m) {
+bool saveForEnd(Mascot& m) {
     settleFeedRun(m);
-    if (m.stateReady) {
-        JouhouHozon(m);
-    }
+    return m.stateReady && JouhouHozon(m);
 }
 
 void Shuuryou(Mascot& m) {

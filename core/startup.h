@@ -27,7 +27,8 @@ void endGreetingPause(Mascot& m);
 // program ends: reads the feed documents that have already arrived, then
 // writes the data file. Before the state has been loaded nothing is written,
 // so a quick end never replaces the stored file with an empty state.
-void saveForEnd(Mascot& m);
+// Returns true when the file was written.
+bool saveForEnd(Mascot& m);
 
 // Saves (saveForEnd) and ends the program: the one way out, whatever asks
 // for it (Esc, the menu, the desktop's session, a window closed).

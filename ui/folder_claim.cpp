@@ -110,6 +110,9 @@ bool FolderClaim::listen() {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
             connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
                 if (!peer->canReadLine()) {
+                    if (peer->bytesAvailable() > 64) {
+                        peer->abort(); // not a start of this program
+                    }
                     return;
                 }
                 if (peer->readLine(64) == kShowYourself) {

@@ -80,8 +80,7 @@ SessionEnd::SessionEnd(Mascot& m, const QtPlatform& platform) : m_(m), platform_
     previousMessageHandler = qInstallMessageHandler(&SessionEnd::onQtMessage);
 
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-        saveForEnd(m_);
-        lastSaved_ = encodeDataFile(m_.st);
+        lastSaved_ = saveForEnd(m_) ? encodeDataFile(m_.st) : QByteArray();
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { saveUnlessSaved(); });
 }
