@@ -16,8 +16,8 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils openbox oneko python3
-  # a window manager's close, asked for from outside
-  wmctrl
+  # a window manager's close, asked for from outside; a session manager's logout
+  wmctrl x11-session-utils
   # fuzzing: clang with its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
   # the installed desktop entry is checked with desktop-file-validate
