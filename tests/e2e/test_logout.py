@@ -20,7 +20,7 @@ def main():
     told = os.path.join(home, "session-manager")
     # xsm starts these commands with the session's address in the environment.
     with open(os.path.join(home, ".xsmstartup"), "w") as f:
-        f.write("sh -c 'echo \"$SESSION_MANAGER\" > %s; exec sleep 600'\n" % told)
+        f.write("sh -c 'echo \"$SESSION_MANAGER\" > %s'\n" % told)
     server = FeedServer({"/f": rss("f", ["logout-article"])})
     app = None
     try:
