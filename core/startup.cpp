@@ -6,6 +6,7 @@
 #include "core/pictures/character_catalogue.h"
 #include "core/rounding.h"
 #include "core/walking.h"
+#include "feeds/feed_run.h"
 #include "feeds/rss_update.h"
 #include "settings/data_file.h"
 #include "speech/aisatsu.h"
@@ -116,11 +117,23 @@ void Phase99_GreetingPause(Mascot& m) {
     }
 }
 
+bool saveForEnd(Mascot& m) {
+    settleFeedRun(m);
+    return m.stateReady && JouhouHozon(m);
+}
+
 void Shuuryou(Mascot& m) {
-    if (m.stateReady) {
-        JouhouHozon(m);
-    }
+    saveForEnd(m);
     m.platform.quit();
+}
+
+void secondStart(Mascot& m) {
+    if (m.st.phase != Phase::Running || m.st.panelMode != PanelMode::None ||
+        m.st.balloonShown != 0) {
+        return;
+    }
+    m.st.nowHHNN = hhnn(m.platform.now());
+    Aisatsu(m);
 }
 
 void Form_KeyDown(Mascot& m, int keyCode, int /*shift*/) {

@@ -23,9 +23,21 @@ void setFirstRunValues(Mascot& m);
 // Leaves the greeting pause for the running phase.
 void endGreetingPause(Mascot& m);
 
-// Saves and ends the program. Before the state has been loaded nothing is
-// written, so a quick quit never replaces the stored file with an empty state.
+// Keeps what the mascot has now for the next run, for every way the
+// program ends: reads the feed documents that have already arrived, then
+// writes the data file. Before the state has been loaded nothing is written,
+// so a quick end never replaces the stored file with an empty state.
+// Returns true when the file was written.
+bool saveForEnd(Mascot& m);
+
+// Saves (saveForEnd) and ends the program: the one way out, whatever asks
+// for it (Esc, the menu, the desktop's session, a window closed).
 void Shuuryou(Mascot& m);
+
+// The program was started again on the same data folder: the character
+// greets the user again, so the user sees where it is. Only while it runs
+// with nothing open and nothing said; otherwise it is in view already.
+void secondStart(Mascot& m);
 
 inline constexpr int kKeyEscape = 27;
 // Key handler of the character's window (key codes as on the reference

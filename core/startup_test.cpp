@@ -4,6 +4,7 @@
 #include "core/rounding.h"
 #include "settings/choice_menu.h"
 #include "settings/data_file.h"
+#include "speech/hanasu.h"
 #include "tests/support/mascot_fixture.h"
 
 namespace {
@@ -234,6 +235,28 @@ TEST_F(StartupTest, DamagedFileStartsNormallyWithoutTheIntroduction) {
     EXPECT_EQ(m.st.charIndex, 3);
     EXPECT_TRUE(m.st.articleTitle[1].isEmpty()) << "beyond the end: the default";
     EXPECT_TRUE(m.backupBeforeSave);
+}
+
+TEST_F(StartupTest, ASecondStartIsGreetedOnlyWhenNothingElseIsOnShow) {
+    startRunning();
+    platform.setTime(9, 0);
+    secondStart(m);
+    EXPECT_EQ(m.st.balloonShown, 1);
+    EXPECT_TRUE(m.HanasuBox.HanasuNaiyo.caption.startsWith(u"おはよう"));
+
+    // Something said already, a menu or panel open, or the introduction:
+    // all of them stay as they are.
+    const QString said = m.HanasuBox.HanasuNaiyo.caption;
+    secondStart(m);
+    EXPECT_EQ(m.HanasuBox.HanasuNaiyo.caption, said);
+    HanasuKesu(m);
+    m.st.panelMode = PanelMode::Settings;
+    secondStart(m);
+    EXPECT_EQ(m.st.balloonShown, 0);
+    m.st.panelMode = PanelMode::None;
+    m.st.phase = Phase::IntroductionFirst;
+    secondStart(m);
+    EXPECT_EQ(m.st.balloonShown, 0);
 }
 
 TEST_F(StartupTest, UnknownPhaseDoesNothing) {

@@ -8,22 +8,33 @@
 
 namespace {
 
-void finishFeedRun(Mascot& m) {
-    // The run is over before its results are read, so that what follows
-    // may start the next one.
-    const std::shared_ptr<FeedRun> run = std::move(m.feedRun);
+// Ends the run in flight and reads what it has gathered. The run is over
+// before its results are read, so that what follows may start the next one.
+std::shared_ptr<FeedRun> applyFeedRun(Mascot& m) {
+    std::shared_ptr<FeedRun> run = std::move(m.feedRun);
     m.feedRun.reset();
     for (const FeedRun::Download& d : run->downloads) {
         if (d.document) {
             RssKoushin(m, d.url, *d.document);
         }
     }
+    return run;
+}
+
+void finishFeedRun(Mascot& m) {
+    const std::shared_ptr<FeedRun> run = applyFeedRun(m);
     if (run->afterwards) {
         run->afterwards(m);
     }
 }
 
 } // namespace
+
+void settleFeedRun(Mascot& m) {
+    if (feedRunInFlight(m)) {
+        applyFeedRun(m);
+    }
+}
 
 bool feedRunInFlight(const Mascot& m) {
     return m.feedRun != nullptr;

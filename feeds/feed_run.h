@@ -34,3 +34,9 @@ struct FeedRun {
 // A failed download leaves the store and lastFetchText as they were.
 // REQUIRES: !feedRunInFlight(m).
 void startFeedRun(Mascot& m, std::function<void(Mascot&)> afterwards);
+
+// For the end of the program: reads the documents of the update in flight
+// that have arrived into the store, in slot order, and drops the run without
+// its `afterwards` step. Downloads still under way are given up. Does
+// nothing when no update is in flight.
+void settleFeedRun(Mascot& m);

@@ -4,8 +4,8 @@
 #include "feeds/article_store.h"
 #include "feeds/feed_decode.h"
 #include "feeds/feed_scanner.h"
+#include "feeds/temp_news_file.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QUrl>
 
@@ -39,13 +39,6 @@ void resolveLinks(std::vector<FeedItem>& items, const QString& feedUrl) {
     }
 }
 
-void writeTempNews(const Mascot& m, const QByteArray& document) {
-    QFile file(m.workDir.filePath(kTempNewsFileName));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        file.write(document);
-    }
-}
-
 } // namespace
 
 QString fetchTimeText(const QDateTime& t) {
@@ -55,10 +48,9 @@ QString fetchTimeText(const QDateTime& t) {
 }
 
 void RssKoushin(Mascot& m, const QString& url, const QByteArray& document) {
-    writeTempNews(m, document);
+    const TempNewsFile temp(m.workDir.filePath(kTempNewsFileName), document);
     std::vector<FeedItem> items = scanFeed(decodeFeedDocument(document));
     resolveLinks(items, url);
     insertNewArticles(m.st, items, url, &m.seenArticles);
     m.st.lastFetchText = fetchTimeText(m.platform.now());
-    QFile::remove(m.workDir.filePath(kTempNewsFileName));
 }

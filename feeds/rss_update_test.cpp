@@ -9,6 +9,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -70,6 +75,36 @@ TEST_F(FeedUpdate, TheTemporaryFileIsNotNeededToReadTheDocument) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(kTempNewsFileName)); // cannot be written
     RssKoushin(m, feedUrl(1), rss({"a"}));
     EXPECT_EQ(m.st.articleTitle[1], u"a");
+}
+
+TEST_F(FeedUpdate, WhateverStandsAtTheTemporaryNameIsNeitherWrittenThroughNorWaitedOn) {
+    const QString temp = path(kTempNewsFileName);
+    // A link to a file of the user's.
+    const QString precious = path(QStringLiteral("precious.txt"));
+    writeFile(QStringLiteral("precious.txt"), "mine");
+    ASSERT_TRUE(QFile::link(precious, temp));
+    RssKoushin(m, feedUrl(1), rss({"a"}));
+    EXPECT_EQ(readFile(QStringLiteral("precious.txt")), "mine");
+    EXPECT_EQ(m.st.articleTitle[1], u"a");
+    EXPECT_FALSE(QFileInfo(temp).isSymLink());
+
+    // A pipe with a reader waiting: opening it for writing would not block
+    // then, so what reaches the reader shows whether it was written through.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(temp).constData(), 0600), 0);
+    const int reader = ::open(QFile::encodeName(temp).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    RssKoushin(m, feedUrl(1), rss({"b"}));
+    char byte = 0;
+    EXPECT_LE(::read(reader, &byte, 1), 0);
+    ::close(reader);
+    EXPECT_EQ(m.st.articleTitle[1], u"b");
+
+    // A read-only leftover of another run.
+    writeFile(kTempNewsFileName, "old");
+    ASSERT_TRUE(QFile::setPermissions(temp, QFileDevice::ReadOwner));
+    RssKoushin(m, feedUrl(1), rss({"c"}));
+    EXPECT_EQ(m.st.articleTitle[1], u"c");
+    EXPECT_FALSE(QFile::exists(temp));
 }
 
 TEST_F(FeedUpdate, RelativeLinksAreResolvedAgainstTheFeedAddress) {
@@ -218,18 +253,29 @@ TEST_F(FeedUpdate, TheScheduleCountsMinuteChanges) {
     EXPECT_EQ(m.st.fetchMinutes, 2);
 }
 
-TEST_F(FeedUpdate, QuittingDuringARunSavesWhatWasAppliedAndEnds) {
+TEST_F(FeedUpdate, QuittingWhileOneFeedHangsSavesTheOthersInSlotOrder) {
     startRunning();
-    registerFeeds(2);
+    registerFeeds(4);
     RssKoushin(m, feedUrl(1), rss({"kept"}));
     RssZenKoushin(m);
-    ASSERT_TRUE(platform.completeFetch(feedUrl(1), ok(rss({"late"}))));
+    // Slot 3 answers first, slot 2 never does, slot 4 fails.
+    ASSERT_TRUE(platform.completeFetch(feedUrl(3), ok(rss({"third"}))));
+    ASSERT_TRUE(platform.completeFetch(feedUrl(1), ok(rss({"first"}))));
+    ASSERT_TRUE(platform.completeFetch(feedUrl(4), failed()));
+    const QString balloonBefore = balloonText();
     Shuuryou(m);
     EXPECT_EQ(platform.quits, 1);
+    EXPECT_FALSE(feedRunInFlight(m));
+    EXPECT_EQ(balloonText(), balloonBefore); // no end line on the way out
     MascotState saved;
     decodeDataFile(readFile(kDataFileName), saved);
-    EXPECT_EQ(saved.articleTitle[1], u"kept");
-    EXPECT_EQ(saved.articleTitle[2], QString());
+    EXPECT_EQ(saved.articleTitle[1], u"third");
+    EXPECT_EQ(saved.articleTitle[2], u"first");
+    EXPECT_EQ(saved.articleTitle[3], u"kept");
+    EXPECT_EQ(saved.articleTitle[4], QString());
+    // The hanging feed's late answer changes nothing any more.
+    EXPECT_TRUE(platform.completeFetch(feedUrl(2), ok(rss({"late"}))));
+    EXPECT_EQ(m.st.articleTitle[1], u"third");
 }
 
 TEST_F(FeedUpdate, StartUpRunsAfterTheGreetingOnlyWhenTheScheduleIsOn) {

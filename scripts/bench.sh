@@ -19,3 +19,6 @@ done
 
 echo "== whole program, ${seconds} s each, side by side with oneko"
 python3 "$here/bench/process_bench.py" "$build/ui/sanpo" "$seconds"
+
+echo "== whole program against feeds that never end: memory and tick lateness"
+python3 "$here/bench/hostile_feed_bench.py" "$build/ui/sanpo"

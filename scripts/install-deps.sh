@@ -18,6 +18,8 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils openbox oneko python3
   # screens resized and split into monitors under the running program
   x11-xserver-utils
+  # a window manager's close, asked for from outside; a session manager's logout
+  wmctrl x11-session-utils
   # fuzzing: clang with its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
   # the installed desktop entry is checked with desktop-file-validate

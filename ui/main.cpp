@@ -1,19 +1,24 @@
 #include "core/mascot.h"
 #include "core/screen_change.h"
+#include "core/startup.h"
 #include "ui/alarm_box_window.h"
 #include "ui/balloon_window.h"
 #include "ui/data_folder.h"
+#include "ui/folder_claim.h"
 #include "ui/form1.h"
 #include "ui/qt_platform.h"
 #include "ui/rss_box_window.h"
 #include "ui/screen_watch.h"
+#include "ui/session_end.h"
 #include "ui/settei_window.h"
 #include "ui/shell_units.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 
 #include <cstdio>
+#include <initializer_list>
 
 namespace {
 void placeAgain(QWidget& panel, const TwipsRect& geometry) {
@@ -69,6 +74,22 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    FolderClaim claim(QDir::currentPath(), userSocketDir());
+    switch (claim.claim()) {
+    case FolderClaim::Outcome::Claimed:
+        break;
+    case FolderClaim::Outcome::HandedOver:
+        std::printf("sanpo already runs in %s: it shows itself there.\n",
+                    qPrintable(QDir::currentPath()));
+        return 0;
+    case FolderClaim::Outcome::Stuck:
+        std::fprintf(stderr,
+                     "sanpo: another sanpo holds %s (see %s) but does not answer; not starting "
+                     "a second one on the same data.\n",
+                     qPrintable(QDir::currentPath()), qPrintable(claim.lockPath()));
+        return 1;
+    }
+
     QtPlatform platform;
     Mascot mascot(platform);
     Form1 form(mascot);
@@ -96,6 +117,18 @@ int main(int argc, char* argv[]) {
         placeAgain(settei, mascot.Settei.geometry);
         placeAgain(rssBox, mascot.RssBox.geometry);
         placeAgain(alarmBox, mascot.AlarmBox.geometry);
+        form.wakeOnNextTick();
+    });
+
+    // Every end saves, however the desktop asks for it.
+    SessionEnd sessionEnd(mascot, platform);
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&form, &balloon, &alarmBox, &rssBox, &settei}) {
+        sessionEnd.watch(window);
+    }
+    QObject::connect(&claim, &FolderClaim::calledAgain, &form, [&form, &mascot] {
+        secondStart(mascot);
+        form.raise();
         form.wakeOnNextTick();
     });
     const int status = QApplication::exec();

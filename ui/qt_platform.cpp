@@ -18,6 +18,7 @@ namespace {
 constexpr int kMaxRedirects = 10;
 // What the mascot assumes while no monitor is connected.
 constexpr QRect kNoScreen(0, 0, 1280, 800);
+constexpr qint64 kReadBufferBytes = 256 * 1024;
 
 // What one download has gathered so far.
 struct Transfer {
@@ -121,6 +122,10 @@ void QtPlatform::fetch(const QString& url, FetchDone answer) {
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QStringLiteral("sanpo/0.1 (desktop mascot; feed reader)"));
     QNetworkReply* reply = network_.get(request);
+    // Qt's network thread would otherwise read the socket as fast as it
+    // delivers and queue it all for this thread: a server at loopback speed
+    // outruns the cap below by gigabytes. Bounded, it waits for each read.
+    reply->setReadBufferSize(kReadBufferBytes);
 
     const qint64 maxBytes = limits_.maxBodyBytes;
     auto transfer = std::make_shared<Transfer>();
@@ -177,5 +182,6 @@ void QtPlatform::fetch(const QString& url, FetchDone answer) {
 }
 
 void QtPlatform::quit() {
+    quitAsked_ = true;
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }

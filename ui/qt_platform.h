@@ -37,6 +37,9 @@ public:
     void fetch(const QString& url, FetchDone done) override;
     void quit() override;
 
+    // Returns true once quit() has been called.
+    [[nodiscard]] bool quitAsked() const { return quitAsked_; }
+
     // Called after each fetch has been answered, so the shell can show at
     // once what the answer changed.
     void setOnAnswered(std::function<void()> hook) { onAnswered_ = std::move(hook); }
@@ -48,6 +51,7 @@ private:
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};
     FetchLimits limits_;
     std::function<void()> onAnswered_;
+    bool quitAsked_ = false;
     std::unique_ptr<SoundPlayer> sounds_;
     QNetworkAccessManager network_;
 };

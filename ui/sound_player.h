@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 
 // One voice that plays one sound source over and over.
 class SoundChannel {
@@ -20,10 +21,16 @@ public:
 using SoundChannelFactory = std::function<std::unique_ptr<SoundChannel>(const QString& source)>;
 
 // Plays WAV sounds without waiting: one channel per source, so playing a
-// source again restarts it while different sources sound together.
+// source again restarts it while different sources sound together. A sound
+// is read whole into memory, so a file larger than `maxFileBytes`, or one
+// that is no regular file (a pipe, a device), is never read: it stays
+// silent, with one line on standard error.
 class SoundPlayer {
 public:
-    explicit SoundPlayer(SoundChannelFactory makeChannel);
+    // About a minute and a half of CD-quality stereo.
+    static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+
+    explicit SoundPlayer(SoundChannelFactory makeChannel, qint64 maxFileBytes = kMaxFileBytes);
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
@@ -31,6 +38,10 @@ public:
     void play(const QString& source);
 
 private:
+    [[nodiscard]] bool affordable(const QString& source);
+
     SoundChannelFactory makeChannel_;
+    qint64 maxFileBytes_;
     std::map<QString, std::unique_ptr<SoundChannel>> channels_;
+    std::set<QString> refused_; // told on standard error already
 };

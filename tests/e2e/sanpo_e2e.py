@@ -412,3 +412,95 @@ class FeedServer:
     def close(self):
         self.httpd.shutdown()
         self.httpd.server_close()
+
+
+class EndlessFeedServer:
+    """A hostile feed server on 127.0.0.1: every answer is a body that never
+    ends, sent as fast as the connection takes it. The path names the kind:
+    /chunked (chunked transfer coding), /close (no length: the body would end
+    with the connection) or /gzip (an endless gzip stream, chunked). `sent`
+    counts the body bytes written, over all answers, `sent_by_kind` per kind."""
+
+    KINDS = ("chunked", "close", "gzip")
+
+    def __init__(self):
+        import socketserver
+        import zlib
+        self.sent = 0
+        self.sent_by_kind = {kind: 0 for kind in self.KINDS}
+        server = self
+        piece = b"<item><title>endless</title><link>http://127.0.0.1/x</link></item>" * 1000
+
+        class Handler(socketserver.BaseRequestHandler):
+            def handle(self):
+                try:
+                    data = b""
+                    while b"\r\n\r\n" not in data:
+                        more = self.request.recv(4096)
+                        if not more:
+                            return
+                        data += more
+                    kind = data.split(b" ")[1].decode().strip("/")
+                    head = b"HTTP/1.1 200 OK\r\nContent-Type: application/rss+xml\r\n"
+                    if kind == "close":
+                        head += b"Connection: close\r\n\r\n"
+                    else:
+                        head += b"Transfer-Encoding: chunked\r\n"
+                        if kind == "gzip":
+                            head += b"Content-Encoding: gzip\r\n"
+                        head += b"\r\n"
+                    packer = zlib.compressobj(6, zlib.DEFLATED, 31)
+                    body = (b'<?xml version="1.0"?><rss version="2.0"><channel>'
+                            b"<title>endless</title>")
+                    while True:
+                        if kind == "gzip":
+                            body = packer.compress(body) + packer.flush(zlib.Z_SYNC_FLUSH)
+                        if kind != "close":
+                            body = b"%x\r\n%s\r\n" % (len(body), body)
+                        self.request.sendall(head + body)
+                        head = b""
+                        server.sent += len(body)
+                        server.sent_by_kind[kind] = server.sent_by_kind.get(kind, 0) + len(body)
+                        body = piece * 10 if kind == "gzip" else piece
+                except OSError:
+                    return
+
+        self.httpd = socketserver.ThreadingTCPServer(("127.0.0.1", 0), Handler)
+        self.httpd.daemon_threads = True
+        self.port = self.httpd.server_address[1]
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    def url(self, kind):
+        return "http://127.0.0.1:%d/%s" % (self.port, kind)
+
+    def close(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+def data_file_lines(feeds=(), auto_fetch=0, pos=(600, 339), pinned=0):
+    """The lines of a data file for a normal start (no introduction): the
+    given feeds (name, address) registered, nothing stored yet."""
+    lines = [b"VER011", "あなた".encode("cp932"), b" 1 ", b" 1 ", b" 1 ", b" 1 ", b" 0 ",
+             b" 5 ", (" %d " % auto_fetch).encode(), (" %d " % pinned).encode(),
+             (" %d " % pos[0]).encode(), (" %d " % pos[1]).encode(), b" 100 ", b" 31 ", b"",
+             b"", b" 11 "]
+    for slot in range(10):
+        name, url = feeds[slot] if slot < len(feeds) else ("", "")
+        lines += [name.encode("cp932"), url.encode()]
+    lines += [b""] + [b"", b"", b" 0 ", b""] * 200
+    return lines
+
+
+def write_data_file(path, lines):
+    with open(path, "wb") as f:
+        f.write(b"".join(line + b"\r\n" for line in lines))
+
+
+def peak_memory_mb(pid):
+    """The process's peak resident memory so far (VmHWM), in MB."""
+    with open("/proc/%d/status" % pid) as f:
+        for line in f:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1]) / 1024
+    return 0.0

@@ -5,12 +5,14 @@
 #include "feeds/feed_run.h"
 #include "feeds/rss_update.h"
 #include "settings/data_file.h"
+#include "tests/ui/endless_http_server.h"
 #include "tests/ui/local_http_server.h"
 #include "tests/ui/wait_until.h"
 #include "ui/qt_platform.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -92,6 +94,22 @@ TEST_F(Fetch, OverLongBodiesFailWithOrWithoutALength) {
     EXPECT_EQ(exact->body.size(), cap.size());
     EXPECT_FALSE(get("/long")->ok);
     EXPECT_FALSE(get("/endless")->ok);
+}
+
+TEST_F(Fetch, AnEndlessBodyIsReadNoFasterThanItIsTaken) {
+    EndlessHttpServer endless;
+    QtPlatform platform(QtPlatform::FetchLimits{15000, 1024 * 1024});
+    std::optional<Platform::FetchResult> result;
+    platform.fetch(endless.url(), [&result](const Platform::FetchResult& r) { result = r; });
+    ASSERT_TRUE(waitUntil([&] { return endless.sent() > 0; }));
+    // The UI thread is busy elsewhere for a moment while the body streams:
+    // what the network thread takes meanwhile waits in memory.
+    QThread::msleep(300);
+    ASSERT_TRUE(waitUntil([&] { return result.has_value(); }));
+    EXPECT_FALSE(result->ok);
+    // The cap, the read buffer and the sockets' own buffers; not the
+    // hundreds of megabytes loopback delivers in that moment.
+    EXPECT_LT(endless.sent(), 32LL * 1024 * 1024);
 }
 
 TEST_F(Fetch, SilentServersTimeOutAndRefusedConnectionsFail) {
