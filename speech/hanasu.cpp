@@ -63,6 +63,7 @@ void Hanasu(Mascot& m, const QString& text, int width, int height, const QString
             choice.caption = st.choiceText[static_cast<std::size_t>(i - 1)];
             choice.visible = true;
         }
+        ++box.offers;
         if (seconds == kMenuSeconds) {
             st.panelMode = PanelMode::Menu;
             st.balloonDuration = kMenuSeconds;

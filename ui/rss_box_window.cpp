@@ -1,5 +1,6 @@
 #include "ui/rss_box_window.h"
 
+#include "ui/press_timing.h"
 #include "ui/shell_units.h"
 
 #include "core/mascot.h"
@@ -158,6 +159,10 @@ bool RssBoxWindow::eventFilter(QObject* watched, QEvent* event) {
         const int x = qRound(e->position().x()) * kTwipsPerPixel;
         const int y = qRound(e->position().y()) * kTwipsPerPixel;
         if (event->type() == QEvent::MouseButtonPress) {
+            // Not when the panel appeared under a click meant for the menu.
+            if (!guard_.accepts(PressKind::Single, pressClockMs(), doubleClickMs())) {
+                return true;
+            }
             RssLButton_MouseDown(m_, index, mouseButtonCode(e->button()), shiftCode(e->modifiers()),
                                  x, y);
         } else {
@@ -168,6 +173,11 @@ bool RssBoxWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void RssBoxWindow::showEvent(QShowEvent* event) {
+    guard_.offered(pressClockMs());
+    QWidget::showEvent(event);
 }
 
 void RssBoxWindow::keyPressEvent(QKeyEvent* event) {
