@@ -1,6 +1,7 @@
 #include "ui/settei_window.h"
 
 #include "ui/label_button.h"
+#include "ui/selection_list.h"
 
 #include "ui/shell_units.h"
 
@@ -109,13 +110,6 @@ void applyCombo(QComboBox* combo, const QStringList& rows, const DropDownModel& 
     place(combo, now, before);
 }
 
-// The row that shows as selected, -1 for none. Qt's current row is not it: a
-// list that takes the keyboard makes its first row current without marking it.
-int selectedRow(const QListWidget* list) {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.first());
-}
-
 void applyList(QListWidget* list, const ListBoxModel& now, const ListBoxModel* before) {
     if (before != nullptr && *before == now) {
         return;
@@ -125,26 +119,11 @@ void applyList(QListWidget* list, const ListBoxModel& now, const ListBoxModel* b
         list->clear();
         list->addItems(now.rows);
     }
-    if (selectedRow(list) != now.ListIndex) {
+    if (selectedRow(*list) != now.ListIndex) {
         list->setCurrentRow(now.ListIndex);
     }
     place(list, now, before);
 }
-
-// The registered feeds. Tabbing into it selects nothing and leaves no row
-// current, so the first arrow key selects the first row where it can be seen.
-class FeedList : public QListWidget {
-public:
-    explicit FeedList(QWidget* parent) : QListWidget(parent) {}
-
-protected:
-    void focusInEvent(QFocusEvent* e) override {
-        QListWidget::focusInEvent(e);
-        if (selectedItems().isEmpty()) {
-            selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-        }
-    }
-};
 
 } // namespace
 
@@ -273,13 +252,13 @@ void SetteiWindow::build() {
     combo3_ = combo("Combo3", Combo3_Click);
     combo1_ = combo("Combo1", Combo1_Click);
 
-    list1_ = new FeedList(this);
+    list1_ = new SelectionList(this);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setFont(caption);
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     // Only a row the user selected, and that shows so, chooses a feed.
     connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
-        List1_Click(m_, selectedRow(list1_));
+        List1_Click(m_, selectedRow(*list1_));
         sync();
     });
     watch(list1_);
