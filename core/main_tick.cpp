@@ -36,6 +36,16 @@ void follow(const Mascot& m, PanelModel& panel, int offset) {
     panel.geometry.top = p.top;
 }
 
+// The introduction waits for its clicks without walking or blinking, but the
+// user may still carry the character: it is drawn where it is, and its
+// balloon stays beside it.
+void carriedDuringIntroduction(Mascot& m) {
+    Byouga(m);
+    if (m.st.balloonShown == 1) {
+        placeBalloon(m, kRunningOffset);
+    }
+}
+
 } // namespace
 
 void Timer1_Timer(Mascot& m) {
@@ -46,6 +56,7 @@ void Timer1_Timer(Mascot& m) {
         Phase5_FirstRunSetup(m);
     } else if (phase >= Phase::IntroductionFirst && phase <= Phase::IntroductionLast) {
         Jikoshoukai(m);
+        carriedDuringIntroduction(m);
     } else if (phase == Phase::IntroductionDone) {
         Phase96_IntroductionDone(m);
     } else if (phase == Phase::Load) {

@@ -33,13 +33,16 @@ int ticksUntilVisibleChange(const Mascot& m, QTime now) {
         return 1; // start-up steps follow each other tick by tick
     }
     const int msToSecond = 1000 - now.msec();
+    if (st.mouseHeld == 1) {
+        return 1; // the character follows the pointer
+    }
     if (st.phase == Phase::GreetingPause) {
         return std::min(kMaxBatchTicks, ticksUntil(msToSecond));
     }
     if (st.phase == Phase::IntroductionFirst) {
         return kMaxBatchTicks; // waits for a click; clicks run at once
     }
-    if (st.mouseHeld == 1 || st.legActive == 0) {
+    if (st.legActive == 0) {
         return 1;
     }
     int due = kMaxBatchTicks;

@@ -21,6 +21,14 @@ void Hanasu(Mascot& m, const QString& text, int width, int height, const QString
     MascotState& st = m.st;
     HanasuBoxModel& box = m.HanasuBox;
 
+    // A line said over choices (the alarm or a feed notice under an open
+    // menu) withdraws them: the question is no longer the point, and the
+    // line gets the balloon to itself instead of a strip above the choices.
+    // The user opens the menu again with the next right click.
+    if (choices <= 0 && box.Sentaku[0].visible) {
+        HanasuKesu(m);
+    }
+
     st.balloonSeconds = 0;
     st.balloonShown = 1;
     const int lineSeconds = seconds == 0 ? kDefaultLineSeconds : seconds;
@@ -30,14 +38,8 @@ void Hanasu(Mascot& m, const QString& text, int width, int height, const QString
         OtoNare(m, sound);
     }
 
-    int w = width == 0 ? kDefaultBalloonWidth : width;
-    int h = height == 0 ? kDefaultBalloonHeight : height;
-    // A line added under a menu must not shrink the balloon: the choices
-    // keep their places, and a smaller balloon would cut them off.
-    if (choices <= 0 && box.Sentaku[0].visible) {
-        w = std::max(w, box.geometry.width);
-        h = std::max(h, box.geometry.height);
-    }
+    const int w = width == 0 ? kDefaultBalloonWidth : width;
+    const int h = height == 0 ? kDefaultBalloonHeight : height;
     box.geometry.width = w;
     box.geometry.height = h;
 
@@ -64,6 +66,7 @@ void Hanasu(Mascot& m, const QString& text, int width, int height, const QString
             choice.caption = st.choiceText[static_cast<std::size_t>(i - 1)];
             choice.visible = true;
         }
+        ++box.offers;
         if (seconds == kMenuSeconds) {
             st.panelMode = PanelMode::Menu;
             st.balloonDuration = kMenuSeconds;

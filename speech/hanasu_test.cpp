@@ -134,21 +134,29 @@ TEST_F(HanasuTest, ChoicesWithATimedLineOpenNoMenu) {
     EXPECT_FALSE(m.HanasuBox.Sentaku[0].visible);
 }
 
-TEST_F(HanasuTest, PlainLineDuringAMenuIsAppendedAndTheMenuStays) {
+TEST_F(HanasuTest, PlainLineSaidOverChoicesWithdrawsThemAndStandsAlone) {
     openMainMenuLike();
-    const std::array<LabelModel, kChoiceLabels> choicesBefore = m.HanasuBox.Sentaku;
-
     Hanasu(m, QStringLiteral("時間になりました。"), 0, 0, QString(), 5, 0);
 
     const HanasuBoxModel& box = m.HanasuBox;
-    EXPECT_EQ(box.HanasuNaiyo.caption, QStringLiteral("何か用ですか？\r\n時間になりました。"));
-    EXPECT_EQ(box.Sentaku, choicesBefore);
-    EXPECT_EQ(m.st.panelMode, PanelMode::Menu);
-    EXPECT_GT(m.st.balloonDuration, 999);
-    // The balloon keeps the menu's size so that every choice stays inside.
-    EXPECT_EQ(box.geometry.height, 2400);
-    EXPECT_EQ(box.HanasuNaiyo.geometry.height, 2190);
-    EXPECT_EQ(secondsUntilClosed(1500), -1);
+    EXPECT_EQ(box.HanasuNaiyo.caption, QStringLiteral("時間になりました。"));
+    for (const LabelModel& choice : box.Sentaku) {
+        EXPECT_FALSE(choice.visible);
+    }
+    EXPECT_EQ(m.st.panelMode, PanelMode::None);
+    EXPECT_EQ(box.geometry.height, 1800);
+    EXPECT_EQ(m.st.legActive, 0) << "the character walks on as after a closed menu";
+    EXPECT_EQ(secondsUntilClosed(), 5);
+
+    // The same for a timed line's choice; lines said without choices still
+    // stack under each other.
+    m.st.choiceText[0] = QStringLiteral("記事を参照");
+    Hanasu(m, QStringLiteral("だそうです。"), 4200, 0, QString(), 10, 1);
+    Hanasu(m, QStringLiteral("あなたさん、"), 0, 0, QString(), 0, 0);
+    Hanasu(m, QStringLiteral("時間になりました。"), 0, 0, QString(), 5, 0);
+    EXPECT_EQ(box.HanasuNaiyo.caption, QStringLiteral("あなたさん、\r\n時間になりました。"));
+    EXPECT_FALSE(box.Sentaku[0].visible);
+    EXPECT_EQ(secondsUntilClosed(), 8);
 }
 
 TEST_F(HanasuTest, KesuClearsLegActiveOnlyWhenChoicesWereShowing) {

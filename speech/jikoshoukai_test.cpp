@@ -2,9 +2,11 @@
 
 #include "core/dragging.h"
 #include "core/main_tick.h"
+#include "core/pace.h"
 #include "core/startup.h"
 #include "settings/choice_menu.h"
 #include "settings/data_file.h"
+#include "speech/hanasu.h"
 #include "tests/support/mascot_fixture.h"
 
 #include <QFile>
@@ -77,6 +79,32 @@ TEST_F(IntroductionTest, WaitingTicksDoNothing) {
     EXPECT_EQ(text(), shown);
     EXPECT_EQ(m.st.phase, kIntroductionWaiting);
     EXPECT_EQ(m.st.blinkPhase, 0);
+}
+
+TEST_F(IntroductionTest, CarriedCharacterIsDrawnWhereItIsAndKeepsItsBalloonBeside) {
+    firstRun();
+    const int x = m.st.posX;
+    const int y = m.st.posY;
+    // Pick it up and carry it 190 pixels to the left and 40 down.
+    Form_MouseDown(m, MouseButton::Left, 0, 15 * (x + 40), 15 * (y + 60));
+    Form_MouseMove(m, MouseButton::Left, 0, 15 * (x + 40 - 190), 15 * (y + 60 + 40));
+    EXPECT_EQ(ticksUntilVisibleChange(m, QTime(9, 0, 0)), 1) << "a drag is followed tick by tick";
+    Timer1_Timer(m);
+    EXPECT_EQ(m.sprite.x, x - 190);
+    EXPECT_EQ(m.sprite.y, y + 40);
+    const BesidePosition beside = placeBeside(m, 3200, 1800, kRunningOffset);
+    EXPECT_EQ(m.HanasuBox.geometry.left, beside.left);
+    EXPECT_EQ(m.HanasuBox.geometry.top, beside.top);
+
+    // Dropped beyond the left edge: drawn where it lands, back on the screen.
+    Form_MouseMove(m, MouseButton::Left, 0, 0, 15 * (y + 100));
+    Form_MouseUp(m, MouseButton::Left, 0, 0, 15 * (y + 100));
+    Timer1_Timer(m);
+    EXPECT_EQ(m.sprite.x, 0);
+    EXPECT_EQ(m.HanasuBox.geometry.left, kRunningOffset * 15);
+    clickNext();
+    EXPECT_EQ(m.sprite.x, 0) << "no jump when the next step comes";
+    EXPECT_EQ(m.HanasuBox.geometry.left, kRunningOffset * 15);
 }
 
 TEST_F(IntroductionTest, RightClickSaysTheCurrentStepAgain) {

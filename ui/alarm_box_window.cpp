@@ -49,6 +49,9 @@ AlarmBoxWindow::AlarmBoxWindow(Mascot& m, QWidget* parent) : QWidget(parent), m_
             this, [this, i](Qt::MouseButton b) { pressed(i, b); }, [this, i] { hovered(i); });
         button->setObjectName(QStringLiteral("alaon%1").arg(i));
         button->setFont(minchoFontPoints(kCaptionPoints));
+        if (i >= Alaon::HoursDown && i <= Alaon::MinutesUp) {
+            button->countEveryPress(); // the ▲ and ▼ steppers
+        }
         buttons_[static_cast<std::size_t>(i)] = button;
     }
     // The separator reaches a little into the minutes box: the boxes lie on top.

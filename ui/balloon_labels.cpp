@@ -132,5 +132,10 @@ void ChoiceLabel::mouseMoveEvent(QMouseEvent* event) {
 
 void ChoiceLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit pressed(index_);
+    emit pressed(index_, PressKind::Single);
+}
+
+void ChoiceLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    emit pressed(index_, PressKind::Repeat);
 }

@@ -3,6 +3,7 @@
 #include "ui/shell_units.h"
 
 #include "core/controls.h"
+#include "core/press_guard.h"
 
 #include <QColor>
 #include <QWidget>
@@ -34,7 +35,8 @@ private:
 };
 
 // One choice under the balloon's text: a caption on a coloured ground that
-// reports the pointer moving over it and presses on it.
+// reports the pointer moving over it and presses on it, telling the second
+// press of a double-click from a press of its own.
 class ChoiceLabel : public QWidget {
     Q_OBJECT
 public:
@@ -48,12 +50,13 @@ public:
 
 signals:
     void hovered(int index);
-    void pressed(int index);
+    void pressed(int index, PressKind kind);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     int index_;

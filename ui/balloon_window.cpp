@@ -3,6 +3,7 @@
 #include "core/mascot.h"
 #include "settings/choice_menu.h"
 #include "ui/balloon_labels.h"
+#include "ui/press_timing.h"
 #include "ui/window_mover.h"
 
 #include <QPainter>
@@ -87,6 +88,10 @@ void BalloonWindow::sync() {
         }
     }
     placed_ = wanted;
+    if (offersSeen_ != box.offers) {
+        offersSeen_ = box.offers;
+        guard_.offered(pressClockMs());
+    }
     text_->apply(box.HanasuNaiyo);
     const QRect textRect = toPixels(box.HanasuNaiyo.geometry);
     int shown = textRect.height();
@@ -118,7 +123,10 @@ void BalloonWindow::choiceMoved(int index) {
     sync();
 }
 
-void BalloonWindow::choicePressed(int index) {
+void BalloonWindow::choicePressed(int index, PressKind kind) {
+    if (!guard_.accepts(kind, pressClockMs(), doubleClickMs())) {
+        return;
+    }
     if (handlers_.pressed) {
         handlers_.pressed(m_, index);
     }

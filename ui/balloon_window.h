@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/press_guard.h"
 #include "speech/hanasu_box.h"
 
 #include <QRegion>
@@ -16,8 +17,9 @@ class ChoiceLabel;
 
 // The speech balloon: its own small window beside the character, above it,
 // that mirrors the core's balloon model (HanasuBox) and passes the pointer's
-// moves and presses on the choices to the core. It never takes the keyboard
-// focus.
+// moves and presses on the choices to the core. A press that belongs to the
+// click before it (see core/press_guard.h) runs nothing. It never takes the
+// keyboard focus.
 class BalloonWindow : public QWidget {
     Q_OBJECT
 public:
@@ -56,7 +58,7 @@ protected:
 
 private:
     void choiceMoved(int index);
-    void choicePressed(int index);
+    void choicePressed(int index, PressKind kind);
 
     Mascot& m_;
     WindowMover* mover_ = nullptr;
@@ -64,6 +66,8 @@ private:
     BalloonText* text_;
     std::array<ChoiceLabel*, kChoiceLabels> choices_{};
     std::optional<QRect> placed_; // last geometry given to the window system
+    PressGuard guard_;
+    int offersSeen_ = 0; // the model's count of offers when last synced
     QRegion outer_;
     QRegion inner_;
 };

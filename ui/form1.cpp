@@ -136,6 +136,16 @@ void Form1::mousePressEvent(QMouseEvent* event) {
     wakeOnNextTick();
 }
 
+void Form1::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A right double-click is one command: its second press would close the
+    // menu the first one opened. The left button just picks it up again.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    mousePressEvent(event);
+}
+
 void Form1::mouseMoveEvent(QMouseEvent* event) {
     const QPoint t = twips(event);
     Form_MouseMove(m_, mouseButtonCode(event->button()), shiftCode(event->modifiers()), t.x(),

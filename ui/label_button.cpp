@@ -1,5 +1,7 @@
 #include "ui/label_button.h"
 
+#include "ui/press_timing.h"
+
 #include <QMouseEvent>
 
 LabelButton::LabelButton(QWidget* parent, std::function<void(Qt::MouseButton)> onPress,
@@ -10,8 +12,25 @@ LabelButton::LabelButton(QWidget* parent, std::function<void(Qt::MouseButton)> o
     setAutoFillBackground(true);
 }
 
+void LabelButton::showEvent(QShowEvent* e) {
+    // Also sent each time the panel opens again.
+    guard_.offered(pressClockMs());
+    QLabel::showEvent(e);
+}
+
 void LabelButton::mousePressEvent(QMouseEvent* e) {
-    onPress_(e->button());
+    press(e, PressKind::Single);
+}
+
+void LabelButton::mouseDoubleClickEvent(QMouseEvent* e) {
+    press(e, everyPress_ ? PressKind::Single : PressKind::Repeat);
+}
+
+void LabelButton::press(QMouseEvent* e, PressKind kind) {
+    e->accept();
+    if (guard_.accepts(kind, pressClockMs(), doubleClickMs())) {
+        onPress_(e->button());
+    }
 }
 
 void LabelButton::mouseMoveEvent(QMouseEvent*) {

@@ -5,6 +5,7 @@
 #include "ui/balloon_window.h"
 #include "ui/data_folder.h"
 #include "ui/folder_claim.h"
+#include "ui/escape_quits.h"
 #include "ui/form1.h"
 #include "ui/qt_platform.h"
 #include "ui/rss_box_window.h"
@@ -93,6 +94,8 @@ int main(int argc, char* argv[]) {
     QtPlatform platform;
     Mascot mascot(platform);
     Form1 form(mascot);
+    EscapeQuits escapeQuits(mascot);
+    app.installEventFilter(&escapeQuits);
     platform.setOnAnswered([&form] { form.wakeOnNextTick(); });
     // Windows that mirror other parts of the mascot follow the character's
     // window: they sync after it on every tick.

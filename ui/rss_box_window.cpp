@@ -1,5 +1,7 @@
 #include "ui/rss_box_window.h"
 
+#include "ui/press_timing.h"
+#include "ui/selection_list.h"
 #include "ui/shell_units.h"
 
 #include "core/mascot.h"
@@ -49,7 +51,7 @@ RssBoxWindow::RssBoxWindow(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) 
     }
     combo_ = new QComboBox(this);
     combo_->setObjectName(QStringLiteral("Combo2"));
-    list_ = new QListWidget(this);
+    list_ = new SelectionList(this);
     list_->setObjectName(QStringLiteral("List2"));
     QFont controls = font();
     controls.setPixelSize(kControlPixels);
@@ -68,8 +70,9 @@ RssBoxWindow::RssBoxWindow(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) 
         Combo2_Click(m_, index);
         sync();
     });
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        List2_Click(m_, row);
+    // Only a row the user selected, and that shows so, is the article chosen.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        List2_Click(m_, selectedRow(*list_));
         sync();
     });
     connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
@@ -158,6 +161,10 @@ bool RssBoxWindow::eventFilter(QObject* watched, QEvent* event) {
         const int x = qRound(e->position().x()) * kTwipsPerPixel;
         const int y = qRound(e->position().y()) * kTwipsPerPixel;
         if (event->type() == QEvent::MouseButtonPress) {
+            // Not when the panel appeared under a click meant for the menu.
+            if (!guard_.accepts(PressKind::Single, pressClockMs(), doubleClickMs())) {
+                return true;
+            }
             RssLButton_MouseDown(m_, index, mouseButtonCode(e->button()), shiftCode(e->modifiers()),
                                  x, y);
         } else {
@@ -168,6 +175,11 @@ bool RssBoxWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void RssBoxWindow::showEvent(QShowEvent* event) {
+    guard_.offered(pressClockMs());
+    QWidget::showEvent(event);
 }
 
 void RssBoxWindow::keyPressEvent(QKeyEvent* event) {

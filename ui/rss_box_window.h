@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/press_guard.h"
 #include "feeds/rss_box_model.h"
 
 #include <QWidget>
@@ -27,6 +28,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void applyLabel(QLabel* label, const LabelModel& model, const LabelModel* before);
@@ -38,4 +40,5 @@ private:
     QComboBox* combo_ = nullptr;
     QListWidget* list_ = nullptr;
     std::array<QLabel*, 3> buttons_{};
+    PressGuard guard_; // for the label buttons
 };

@@ -1,6 +1,7 @@
 #include "ui/settei_window.h"
 
 #include "ui/label_button.h"
+#include "ui/selection_list.h"
 
 #include "ui/shell_units.h"
 
@@ -132,7 +133,7 @@ void applyList(QListWidget* list, const ListBoxModel& now, const ListBoxModel* b
         list->clear();
         list->addItems(now.rows);
     }
-    if (list->currentRow() != now.ListIndex) {
+    if (selectedRow(*list) != now.ListIndex) {
         list->setCurrentRow(now.ListIndex);
     }
     place(list, now, before);
@@ -265,12 +266,13 @@ void SetteiWindow::build() {
     combo3_ = combo("Combo3", Combo3_Click);
     combo1_ = combo("Combo1", Combo1_Click);
 
-    list1_ = new QListWidget(this);
+    list1_ = new SelectionList(this);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setFont(caption);
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(list1_, &QListWidget::currentRowChanged, this, [this](int row) {
-        List1_Click(m_, row);
+    // Only a row the user selected, and that shows so, chooses a feed.
+    connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
+        List1_Click(m_, selectedRow(*list1_));
         sync();
     });
     watch(list1_);

@@ -169,7 +169,10 @@ def click_choice(app, index_from_bottom):
     # plus its own height (twips 90 + 255 + i * 315, over 15).
     cy = y + h - 6 - 17 - index_from_bottom * 21 + 8
     xdotool("mousemove", str(x + 20), str(cy))
-    time.sleep(0.1)
+    # As a person clicks: after the choice was seen. A press sooner after new
+    # choices appear than the double-click interval is taken as part of the
+    # click before and runs nothing.
+    time.sleep(0.5)
     xdotool("click", "1")
 
 

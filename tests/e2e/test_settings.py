@@ -28,7 +28,7 @@ def main():
         before = grab(os.path.join(app.workdir, "before.png"), (x, y, w, h))
         xdotool("mousemove", str(x + 40), str(y + 80))
         xdotool("click", "3")  # ends the greeting pause and closes the greeting
-        time.sleep(0.3)
+        time.sleep(0.6)  # sooner, it would be the second press of a double-click
         xdotool("click", "3")  # opens the menu
         balloon(app)
         time.sleep(0.3)

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStyleHints>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,9 @@ public:
         static char name[] = "sanpo_ui_test";
         static char* argv[] = {name, nullptr};
         app_ = std::make_unique<QApplication>(argc, argv);
+        // The tests press what they have just shown: no wait for the
+        // double-click interval, whose rule has tests of its own.
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
     }
     void TearDown() override { app_.reset(); }
 

@@ -151,6 +151,19 @@ TEST_F(RssBoxWindowTest, TheFeedChosenDuringAnUpdateStaysChosen) {
     EXPECT_EQ(list->item(0)->text(), u"　 記事2");
 }
 
+TEST_F(RssBoxWindowTest, TabbingIntoTheArticlesChoosesNoneUntilOneIsSelected) {
+    auto* list = child<QListWidget>("List2");
+    list->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(m.RssBox.List2.ListIndex, -1);
+    QTest::mouseClick(button(1), Qt::LeftButton); // 記事参照
+    EXPECT_TRUE(platform.openedUrls.isEmpty()) << "nothing shows as selected";
+
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_TRUE(list->item(0)->isSelected());
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(platform.openedUrls, QStringList{u"https://news.example.jp/1"_qs});
+}
+
 TEST_F(RssBoxWindowTest, ButtonsAnswerTheLeftButtonAndHoverStays) {
     QTest::mouseMove(button(1), QPoint(5, 5));
     EXPECT_EQ(m.RssBox.RssLButton[1].background, QColor(255, 150, 150));

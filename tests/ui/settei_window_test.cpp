@@ -236,6 +236,31 @@ TEST_F(SetteiWindowTest, ARefusedAddressShowsInItsBoxAndLabelUntilTyped) {
     EXPECT_FALSE(label(SetteiLabel::FeedUrl)->autoFillBackground());
 }
 
+TEST_F(SetteiWindowTest, TabbingIntoTheFeedListChoosesNoFeedUntilARowIsSelected) {
+    m.st.feedName[2] = QStringLiteral("二つ目");
+    m.st.feedUrl[2] = QStringLiteral("http://127.0.0.1/2.xml");
+    SetteiHiraku(m);
+    window.sync();
+    QLineEdit* name = line("Text1");
+    name->setFocus();
+    QTest::keyClicks(name, QStringLiteral("typed"));
+
+    list()->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(m.Settei.List1.ListIndex, -1);
+    EXPECT_EQ(name->text(), QStringLiteral("typed"));
+    QTest::mouseClick(button(SetteiButton::Delete), Qt::LeftButton);
+    EXPECT_EQ(m.st.feedName[1], QStringLiteral("ニュース")) << "nothing shows as selected";
+
+    // The first arrow key selects the first row, where it can be seen.
+    list()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list(), Qt::Key_Down);
+    EXPECT_EQ(m.Settei.List1.ListIndex, 0);
+    EXPECT_TRUE(list()->item(0)->isSelected());
+    EXPECT_EQ(name->text(), QStringLiteral("ニュース"));
+    QTest::mouseClick(button(SetteiButton::Delete), Qt::LeftButton);
+    EXPECT_EQ(m.st.feedName[1], QStringLiteral("二つ目"));
+}
+
 TEST_F(SetteiWindowTest, HoverColoursStayOnTheLastButtonTouched) {
     for (int i = 0; i < SetteiButton::Count; ++i) {
         EXPECT_EQ(ground(button(i)), QColor(255, 255, 255)) << i;
