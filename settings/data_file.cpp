@@ -101,11 +101,6 @@ QString cutText(const QString& text, qsizetype n) {
     return out;
 }
 
-bool isAscii(QByteArrayView bytes) {
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 } // namespace
 
 DataFileEncoding detectDataFileEncoding(QByteArrayView bytes) {
@@ -118,7 +113,11 @@ DataFileEncoding detectDataFileEncoding(QByteArrayView bytes) {
     // The read limit may have cut the last character in two.
     const qsizetype whole = bytes.lastIndexOf('\n') + 1;
     const QByteArrayView text = whole > 0 ? bytes.first(whole) : bytes;
-    if (isAscii(text)) {
+    // Pairs of half-width kana can form valid two-byte sequences; a
+    // character of three bytes (kana, kanji, most punctuation) is needed too.
+    const bool wide = std::any_of(text.begin(), text.end(),
+                                  [](char c) { return static_cast<unsigned char>(c) >= 0xE0; });
+    if (!wide) {
         return DataFileEncoding::Cp932;
     }
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);

@@ -54,8 +54,9 @@ struct DataFileReadResult {
     }
 };
 // Returns the encoding `bytes` are in: a byte-order mark says so; without
-// one, text that is valid UTF-8 and not plain ASCII is UTF-8 (code page 932
-// text of any length almost never is), everything else code page 932.
+// one, text that is valid UTF-8 throughout and holds a character of three
+// bytes or more (Japanese text always does) is UTF-8, everything else code
+// page 932, which almost never passes for such UTF-8.
 [[nodiscard]] DataFileEncoding detectDataFileEncoding(QByteArrayView bytes);
 // Overlays the values found in `bytes` onto `st`: each line that reads well
 // replaces its field, every other field keeps what `st` held. A text longer
