@@ -200,17 +200,22 @@ ReplaceOutcome replaceFileSafely(FileOps& fs, const QString& requested, const QB
     const QByteArray path = QFile::encodeName(target);
     struct stat original {};
     const bool exists = fs.lstat(path, &original) == 0;
-    if (exists ? !S_ISREG(original.st_mode) || ::access(path.constData(), W_OK) != 0
-               : errno != ENOENT) {
+    if (exists ? !S_ISREG(original.st_mode) : errno != ENOENT) {
         return outcome;
     }
     const bool mustKeep = keepOriginal && exists;
+    // A file made read-only is left alone, unless it is kept anyway: then
+    // only its name is taken.
+    if (exists && !mustKeep && ::access(path.constData(), W_OK) != 0) {
+        return outcome;
+    }
     auto inPlace = [&] {
         outcome.replaced = exists && !mustKeep && overwriteInPlace(fs, path, bytes);
         return outcome;
     };
 
-    const mode_t mode = exists ? original.st_mode & 07777 : 0666;
+    // As the original, but always readable and writable by its owner.
+    const mode_t mode = exists ? (original.st_mode & 07777) | S_IRUSR | S_IWUSR : 0666;
     const QByteArray temp = path + ".new";
     fs.unlink(temp); // left by a run that ended mid-save
     Fd out(fs, fs.open(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, mode));

@@ -26,6 +26,6 @@ struct ReplaceOutcome {
 // is overwritten in place, unless its original must be kept: the room it
 // needs is claimed before its old bytes are touched, so a full disk leaves
 // the old content whole. A symbolic link at `path` is followed, and a file
-// the user made read-only is left alone.
+// the user made read-only is left alone unless its original is kept.
 ReplaceOutcome replaceFileSafely(FileOps& fs, const QString& path, const QByteArray& bytes,
                                  bool keepOriginal, qint64 keptBytes);
