@@ -160,17 +160,6 @@ TEST_F(SafeReplaceTest, WithoutLinksOnlyThePartAReaderTakesIsCopied) {
     EXPECT_EQ(read(QStringLiteral("data.bak")), oldBytes.left(4096));
 }
 
-TEST_F(SafeReplaceTest, InPlaceWriteKeepsTheModeAndNeverDropsAnOriginalToBeKept) {
-    prepare(SaveCase{"in place", true});
-    ASSERT_TRUE(QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner));
-    EXPECT_FALSE(replaceFileSafely(fs, path(), newBytes, true, 1 << 20).replaced);
-    EXPECT_EQ(read(), oldBytes);
-    EXPECT_TRUE(replaceFileSafely(fs, path(), newBytes, false, 1 << 20).replaced);
-    EXPECT_EQ(read(), newBytes);
-    EXPECT_EQ(QFile::permissions(path()),
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-}
-
 // A disk without room for another file's data.
 class FullDisk : public FaultyFileOps {
 public:
