@@ -8,6 +8,7 @@
 #include "settings/safe_replace.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -236,7 +237,8 @@ DataFileReadResult JouhouYomikomi(Mascot& m) {
     setStoredDefaults(m.st, m.platform.screenSize());
     QFile file(m.workDir.filePath(kDataFileName));
     DataFileReadResult result;
-    if (file.open(QIODevice::ReadOnly)) {
+    // Opening a pipe (or a link to one) would wait for a writer for ever.
+    if (QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly)) {
         // A real file is about 30 KiB; a runaway one is not read whole.
         result = decodeDataFile(file.read(kMaxDataFileBytes), m.st);
     }

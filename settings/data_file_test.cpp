@@ -268,6 +268,14 @@ TEST_F(DamagedFileTest, UnreadableFileIsKeptAsBackupBeforeItIsReplaced) {
     EXPECT_TRUE(QFile::exists(path(kDataFileBackupName)));
 }
 
+TEST_F(DamagedFileTest, PipeInTheFilesPlaceIsNeitherWaitedOnNorReplaced) {
+    ASSERT_EQ(mkfifo(path(QStringLiteral("pipe")).toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("pipe"), path(kDataFileName)));
+    EXPECT_EQ(JouhouYomikomi(m).linesRead, 0);
+    EXPECT_FALSE(JouhouHozon(m));
+    EXPECT_TRUE(QFileInfo(path(kDataFileName)).isSymLink()) << "the link stays as it was";
+}
+
 TEST_F(DamagedFileTest, FileWithLoneLineFeedsReadsAsWell) {
     QByteArray lf = good;
     lf.replace("\r\n", "\n");
