@@ -159,7 +159,8 @@ bool keepBeside(FileOps& fs, const QByteArray& path, const struct stat& original
 bool overwriteInPlace(FileOps& fs, const QByteArray& path, const QByteArray& bytes) {
     Fd fd(fs, fs.open(path, O_RDWR | O_NOFOLLOW | O_NONBLOCK));
     struct stat st {};
-    if (!fd.valid() || fs.fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    // Another name of the file (a kept original among them) would change too.
+    if (!fd.valid() || fs.fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink > 1) {
         return false;
     }
     const qint64 oldSize = st.st_size;

@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -185,11 +186,17 @@ TEST_F(SafeReplaceTest, AFullDiskTakesInTheOldFileWhatFitsThere) {
     EXPECT_TRUE(replaceFileSafely(disk, path(), newBytes, false, 1 << 20).replaced);
     EXPECT_EQ(read(), newBytes);
     EXPECT_EQ(names(), QStringList{QStringLiteral("data")});
-    // Unless the original must be kept: then nothing changes.
+    // Unless the original must be kept, or another name shares the file:
+    // then nothing changes.
     write(QStringLiteral("data"), oldBytes);
     EXPECT_FALSE(replaceFileSafely(disk, path(), newBytes, true, 1 << 20).replaced);
     EXPECT_EQ(read(), oldBytes);
     EXPECT_EQ(names(), QStringList{QStringLiteral("data")});
+    ASSERT_EQ(::link(QFile::encodeName(path()).constData(),
+                     QFile::encodeName(path(QStringLiteral("other"))).constData()),
+              0);
+    EXPECT_FALSE(replaceFileSafely(disk, path(), newBytes, false, 1 << 20).replaced);
+    EXPECT_EQ(read(QStringLiteral("other")), oldBytes);
 }
 
 } // namespace
