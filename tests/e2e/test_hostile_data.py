@@ -2,6 +2,7 @@
 another encoding, a full disk and a folder that takes no new file."""
 
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -50,6 +51,7 @@ def absurd_texts(binary):
     if open(os.path.join(workdir, DATA_FILE + ".bak"), "rb").read() != original:
         fail("the original with its long texts was not kept")
     print("absurd texts: Esc answered, texts cut, original kept")
+    shutil.rmtree(workdir)
 
 
 def other_encoding(binary):
@@ -65,6 +67,7 @@ def other_encoding(binary):
     if open(os.path.join(workdir, DATA_FILE + ".bak"), "rb").read() != original:
         fail("the UTF-8 original was not kept before the rewrite")
     print("UTF-8 file: read as such, kept as .bak, rewritten in code page 932")
+    shutil.rmtree(workdir)
 
 
 def mounted(options):
