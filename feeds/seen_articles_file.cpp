@@ -3,6 +3,7 @@
 #include "core/mascot.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 quint64 storedTitlesFingerprint(const MascotState& st) {
@@ -16,7 +17,8 @@ quint64 storedTitlesFingerprint(const MascotState& st) {
 void loadSeenArticles(Mascot& m) {
     m.seenArticles.clear();
     QFile file(m.workDir.filePath(kSeenArticlesFileName));
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a plain file: opening a pipe of that name would wait for ever.
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
         return;
     }
     // Twice what a full record takes: a runaway file is not read whole.

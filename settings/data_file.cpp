@@ -3,10 +3,16 @@
 #include "core/mascot.h"
 #include "core/rounding.h"
 #include "feeds/seen_articles_file.h"
+#include "feeds/feed_text.h"
 #include "settings/cp932.h"
+#include "settings/file_ops.h"
+#include "settings/safe_replace.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 #include <limits>
 #include <optional>
@@ -21,31 +27,36 @@ struct Field {
     QString* text = nullptr;
     int* number = nullptr;
     int maxNumber = std::numeric_limits<qint16>::max();
+    qsizetype maxChars = kMaxFieldLength;
 };
+
+Field typed(QString* text) {
+    return Field{text, nullptr, 0, kMaxTypedTextLength};
+}
 
 template <typename Visit> void forEachField(MascotState& st, Visit&& visit) {
     QString tag = QString::fromLatin1(kFormatTag); // line 1: read and ignored
     visit(Field{&tag, nullptr});
-    visit(Field{&st.masterName, nullptr});
+    visit(typed(&st.masterName));
     for (int* n : {&st.soundOn, &st.timeSignalOn, &st.chatterOn, &st.normalTalkOn, &st.feedTalkOn,
                    &st.talkInterval, &st.autoFetchMode, &st.pinned, &st.posX, &st.posY}) {
         visit(Field{nullptr, n});
     }
     visit(Field{nullptr, &st.displayScale, kMaxDisplayScale});
     visit(Field{nullptr, &st.walkInterval});
-    visit(Field{&st.browserPath, nullptr});
+    visit(typed(&st.browserPath));
     visit(Field{&st.alarmTime, nullptr});
     visit(Field{nullptr, &st.charEntry});
     for (int i = 1; i <= kFeedSlots; ++i) {
-        visit(Field{&st.feedName[i], nullptr});
-        visit(Field{&st.feedUrl[i], nullptr});
+        visit(typed(&st.feedName[i]));
+        visit(typed(&st.feedUrl[i]));
     }
     visit(Field{&st.lastFetchText, nullptr});
     for (int i = 1; i <= kArticleSlots; ++i) {
         visit(Field{&st.articleTitle[i], nullptr});
         visit(Field{&st.articleLink[i], nullptr});
         visit(Field{nullptr, &st.articleRead[i]});
-        visit(Field{&st.articleFeedUrl[i], nullptr});
+        visit(typed(&st.articleFeedUrl[i])); // matches a feed's address
     }
 }
 
@@ -83,7 +94,38 @@ std::optional<int> decodeNumber(QByteArrayView line, int max) {
     return v;
 }
 
+// Returns the first `n` characters of `text`, without half a surrogate pair.
+QString cutText(const QString& text, qsizetype n) {
+    QString out = text.left(n);
+    if (!out.isEmpty() && out.back().isHighSurrogate()) {
+        out.chop(1);
+    }
+    return out;
+}
+
 } // namespace
+
+DataFileEncoding detectDataFileEncoding(QByteArrayView bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        return DataFileEncoding::Utf8;
+    }
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        return DataFileEncoding::Utf16;
+    }
+    // The read limit may have cut the last character in two.
+    const qsizetype whole = bytes.lastIndexOf('\n') + 1;
+    const QByteArrayView text = whole > 0 ? bytes.first(whole) : bytes;
+    // Pairs of half-width kana can form valid two-byte sequences; a
+    // character of three bytes (kana, kanji, most punctuation) is needed too.
+    const bool wide = std::any_of(text.begin(), text.end(),
+                                  [](char c) { return static_cast<unsigned char>(c) >= 0xE0; });
+    if (!wide) {
+        return DataFileEncoding::Cp932;
+    }
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString decoded = utf8(text);
+    return utf8.hasError() ? DataFileEncoding::Cp932 : DataFileEncoding::Utf8;
+}
 
 void setStoredDefaults(MascotState& st, QSize screen) {
     st.masterName = QStringLiteral("あなた");
@@ -124,9 +166,20 @@ QByteArray encodeDataFile(const MascotState& state) {
     return out;
 }
 
-DataFileReadResult decodeDataFile(const QByteArray& bytes, MascotState& st) {
+DataFileReadResult decodeDataFile(const QByteArray& raw, MascotState& st) {
     DataFileReadResult result;
-    Cp932Codec codec;
+    result.encoding = detectDataFileEncoding(raw);
+    QByteArray bytes = raw;
+    if (result.encoding == DataFileEncoding::Utf16) {
+        // Read as the UTF-8 it converts to: lines end in the same bytes.
+        QStringDecoder utf16(QStringConverter::Utf16);
+        bytes = QString(utf16(raw)).toUtf8();
+    }
+    Cp932Codec cp932;
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    auto decode = [&](QByteArrayView line) -> QString {
+        return result.encoding == DataFileEncoding::Cp932 ? cp932.decode(line) : utf8(line);
+    };
     qsizetype pos = 0;
     forEachField(st, [&](const Field& f) {
         if (pos >= bytes.size()) {
@@ -145,7 +198,15 @@ DataFileReadResult decodeDataFile(const QByteArray& bytes, MascotState& st) {
         ++result.linesRead;
         if (f.text) {
             if (result.linesRead > 1) {
-                *f.text = codec.decode(line);
+                // No encoding takes more than three bytes a character: only
+                // the part that can be kept is decoded.
+                const qsizetype limit = f.maxChars * 3;
+                QString text = decode(line.first(std::min(line.size(), limit)));
+                if (line.size() > limit || text.size() > f.maxChars) {
+                    text = cutText(text, f.maxChars);
+                    ++result.cutTexts;
+                }
+                *f.text = text;
             }
         } else if (const auto n = decodeNumber(line, f.maxNumber)) {
             *f.number = *n;
@@ -163,33 +224,17 @@ bool dataFilePresent(const Mascot& m) {
 }
 
 bool JouhouHozon(Mascot& m) {
-    const QString path = m.workDir.filePath(kDataFileName);
-    if (m.backupBeforeSave && QFile::exists(path)) {
-        // The file we loaded was damaged: whatever could not be read in it
-        // survives in the copy.
-        const QString backup = m.workDir.filePath(kDataFileBackupName);
-        QFile::remove(backup);
-        if (!QFile::copy(path, backup) && !QFile::rename(path, backup)) {
-            return false;
-        }
+    FileOps fs;
+    const ReplaceOutcome done =
+        replaceFileSafely(fs, m.workDir.filePath(kDataFileName), encodeDataFile(m.st),
+                          m.backupBeforeSave, kMaxDataFileBytes);
+    if (done.replaced || done.originalKept) {
+        m.backupBeforeSave = false;
     }
-    QSaveFile file(path);
-    // Unbuffered, so a disk that fills up shows as a short write here; a
-    // buffered flush inside commit() can lose that and replace the old file
-    // with a truncated one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return false;
-    }
-    const QByteArray bytes = encodeDataFile(m.st);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
+    if (!done.replaced) {
         return false;
     }
     saveSeenArticles(m);
-    m.backupBeforeSave = false;
     return true;
 }
 
@@ -197,13 +242,13 @@ DataFileReadResult JouhouYomikomi(Mascot& m) {
     setStoredDefaults(m.st, m.platform.screenSize());
     QFile file(m.workDir.filePath(kDataFileName));
     DataFileReadResult result;
-    if (file.open(QIODevice::ReadOnly)) {
+    // Opening a pipe (or a link to one) would wait for a writer for ever.
+    if (QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly)) {
         // A real file is about 30 KiB; a runaway one is not read whole.
-        constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
-        result = decodeDataFile(file.read(kMaxBytes), m.st);
+        result = decodeDataFile(file.read(kMaxDataFileBytes), m.st);
         loadSeenArticles(m);
     }
-    m.backupBeforeSave = !result.complete();
+    m.backupBeforeSave = result.keepOriginal();
     m.stateReady = true;
     return result;
 }

@@ -2,11 +2,13 @@
 
 #include "core/startup.h"
 #include "feeds/seen_articles_file.h"
+#include "feeds/feed_text.h"
 #include "settings/cp932.h"
 #include "tests/support/mascot_fixture.h"
 
 #include <QFile>
 #include <QList>
+#include <QStringEncoder>
 
 #include <QFileInfo>
 
@@ -267,12 +269,87 @@ TEST_F(DamagedFileTest, UnreadableFileIsKeptAsBackupBeforeItIsReplaced) {
     EXPECT_TRUE(QFile::exists(path(kDataFileBackupName)));
 }
 
+TEST_F(DamagedFileTest, PipeInTheFilesPlaceIsNeitherWaitedOnNorReplaced) {
+    ASSERT_EQ(mkfifo(path(QStringLiteral("pipe")).toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("pipe"), path(kDataFileName)));
+    EXPECT_EQ(JouhouYomikomi(m).linesRead, 0);
+    EXPECT_FALSE(JouhouHozon(m));
+    EXPECT_TRUE(QFileInfo(path(kDataFileName)).isSymLink()) << "the link stays as it was";
+}
+
 TEST_F(DamagedFileTest, FileWithLoneLineFeedsReadsAsWell) {
     QByteArray lf = good;
     lf.replace("\r\n", "\n");
     writeFile(kDataFileName, lf);
     EXPECT_TRUE(JouhouYomikomi(m).complete());
     EXPECT_EQ(m.st.masterName, QStringLiteral("太郎"));
+}
+
+TEST_F(DamagedFileTest, AnEarlierBackupIsNeverRemoved) {
+    writeFile(kDataFileBackupName, "what an earlier damaged file held");
+    const QByteArray shortFile = good.left(200);
+    writeFile(kDataFileName, shortFile);
+    JouhouYomikomi(m);
+    ASSERT_TRUE(JouhouHozon(m));
+    EXPECT_EQ(readFile(kDataFileBackupName), "what an earlier damaged file held");
+    EXPECT_EQ(readFile(kDataFileBackupName + QStringLiteral("2")), shortFile);
+}
+
+// What an editor may save the file as: read as such, kept before the first
+// rewrite in the code page.
+TEST_F(DamagedFileTest, FileSavedInAnotherEncodingIsReadAsSuchAndKept) {
+    m.st.masterName = QStringLiteral("太郎");
+    m.st.feedName[1] = QStringLiteral("ニュース");
+    m.st.articleTitle[1] = QStringLiteral("見出し €");
+    const QByteArray cp932 = encodeDataFile(m.st);
+    QString text = decodeCp932(cp932);
+    text.replace(QStringLiteral("見出し ?"), QStringLiteral("見出し €"));
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const QList<std::pair<QByteArray, DataFileEncoding>> forms{
+        {text.toUtf8(), DataFileEncoding::Utf8},
+        {"\xEF\xBB\xBF" + text.toUtf8(), DataFileEncoding::Utf8},
+        {utf16(text), DataFileEncoding::Utf16},
+        {cp932, DataFileEncoding::Cp932},
+    };
+    for (const auto& [bytes, encoding] : forms) {
+        QFile::remove(path(kDataFileBackupName));
+        writeFile(kDataFileName, bytes);
+        m.st = MascotState{};
+        const DataFileReadResult r = JouhouYomikomi(m);
+        EXPECT_EQ(r.encoding, encoding);
+        EXPECT_TRUE(r.complete());
+        EXPECT_EQ(m.st.masterName, QStringLiteral("太郎"));
+        EXPECT_EQ(m.st.feedName[1], QStringLiteral("ニュース"));
+        const bool foreign = encoding != DataFileEncoding::Cp932;
+        EXPECT_EQ(m.st.articleTitle[1],
+                  foreign ? QStringLiteral("見出し €") : QStringLiteral("見出し ?"));
+        ASSERT_TRUE(JouhouHozon(m));
+        EXPECT_EQ(QFile::exists(path(kDataFileBackupName)), foreign);
+        if (foreign) {
+            EXPECT_EQ(readFile(kDataFileBackupName), bytes);
+            EXPECT_EQ(readFile(kDataFileName), cp932);
+        }
+    }
+    // Half-width kana in code page 932 can be valid UTF-8 ("ﾕｷ" is "շ").
+    const QByteArray kana = encodeCp932(QStringLiteral("VER011\r\nﾕｷ\r\n"));
+    EXPECT_EQ(detectDataFileEncoding(kana), DataFileEncoding::Cp932);
+}
+
+TEST_F(DamagedFileTest, OverlongTextsAreCutAtLoadAndTheOriginalKept) {
+    QByteArray huge = good;
+    const QByteArray name = QByteArray(1'000'000, 'a');
+    huge.replace(encodeCp932(QStringLiteral("太郎")), name);
+    const QByteArray title = QByteArray(300'000, 'b') + encodeCp932(QStringLiteral("見"));
+    huge.replace(encodeCp932(QStringLiteral("見出し")), title);
+    writeFile(kDataFileName, huge);
+    const DataFileReadResult r = JouhouYomikomi(m);
+    EXPECT_EQ(r.cutTexts, 2);
+    EXPECT_EQ(r.linesRead, kDataFileLines);
+    EXPECT_EQ(m.st.masterName, QString(kMaxTypedTextLength, u'a'));
+    EXPECT_EQ(m.st.articleTitle[1].size(), kMaxFieldLength);
+    EXPECT_EQ(m.st.articleRead[1], 1) << "the lines after a long one read as ever";
+    EXPECT_EQ(m.st.feedName[1], QStringLiteral("ニュース"));
+    expectBackupOnSave(huge);
 }
 
 TEST_F(DataFileTest, FailedWriteLeavesTheOldFileAndTheState) {

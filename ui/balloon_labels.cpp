@@ -58,19 +58,28 @@ void BalloonText::setShownHeight(int pixels) {
     }
 }
 
+qsizetype BalloonText::shownCharacters(QSize pixels, qreal lineSpacing) {
+    const qsizetype lines =
+        static_cast<qsizetype>(pixels.height() / std::max(lineSpacing, 1.0)) + 1;
+    return lines * (std::max(pixels.width(), 0) + 1);
+}
+
 void BalloonText::paintEvent(QPaintEvent*) {
     if (!applied_) {
         return;
     }
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
-    const qreal leading = QFontMetricsF(font()).leading();
+    const QFontMetricsF metrics(font());
+    const qreal leading = metrics.leading();
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     const int bottom = std::min(height(), shownHeight_);
+    const QString shown =
+        applied_->caption.left(shownCharacters(QSize(width(), bottom), metrics.height()));
     qreal y = 0;
     bool firstLine = true;
-    for (const QString& paragraph : paragraphs(applied_->caption)) {
+    for (const QString& paragraph : paragraphs(shown)) {
         QTextLayout layout(paragraph, font());
         layout.setTextOption(option);
         layout.beginLayout();

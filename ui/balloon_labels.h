@@ -26,6 +26,12 @@ public:
     // choices cover the text below that.
     void setShownHeight(int pixels);
 
+    // Returns how many characters of a text can show in `pixels` with lines
+    // `lineSpacing` apart: every line that fits holds at most one character
+    // per pixel of width, or ends at a line break. Only that many are laid
+    // out, so a text of any length costs what a full balloon costs.
+    [[nodiscard]] static qsizetype shownCharacters(QSize pixels, qreal lineSpacing);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

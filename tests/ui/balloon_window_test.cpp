@@ -279,6 +279,20 @@ TEST_F(BalloonWindowTest, TextBelowTheLastWholeLineIsCutOff) {
     EXPECT_LT(bottom, wholeLines * lineStep);
 }
 
+TEST_F(BalloonWindowTest, AnEndlessWordIsLaidOutOnlyAsFarAsItShows) {
+    // The narrowest letters still fill every line the label has.
+    say(QStringLiteral("はい、") + QString(1'000'000, u'i') + QStringLiteral("さん"));
+    const int lineStep = text()->fontMetrics().lineSpacing();
+    EXPECT_GE(lastInkedRow(), text()->height() - 2 * lineStep);
+    const QSize label = text()->size();
+    const qsizetype laidOut = BalloonText::shownCharacters(label, text()->fontMetrics().height());
+    EXPECT_LT(laidOut, 5000) << "a full balloon's worth, not the whole text";
+    // A text broken into many short lines shows its lines all the same.
+    HanasuKesu(m);
+    say(QStringLiteral("あ\r\n").repeated(1'000'000));
+    EXPECT_GE(lastInkedRow(), text()->height() - 2 * lineStep);
+}
+
 TEST_F(BalloonWindowTest, TextStopsAboveTheChoices) {
     openMenu();
     Hanasu(m, QStringLiteral("時間になりました。"), 0, 0, QString(), 5, 0);
