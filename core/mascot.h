@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarm/alarm_box_model.h"
+#include "core/hiding.h"
 #include "core/mascot_state.h"
 #include "core/pictures/frame_cache.h"
 #include "core/pictures/sprite.h"
@@ -45,4 +46,5 @@ struct Mascot {
     bool backupBeforeSave = false; // the load found damage: keep a copy before replacing the file
     int introductionStep = 0;      // the introduction's step now waiting for its click
     std::shared_ptr<FeedRun> feedRun; // the feed update in flight, if any (feeds/feed_run.h)
+    Hiding hiding;                    // out of sight, and why (core/hiding.h)
 };

@@ -1,5 +1,6 @@
 #include "core/pace.h"
 
+#include "core/hiding.h"
 #include "core/main_tick.h"
 #include "core/mascot.h"
 #include "speech/hanasu.h"
@@ -39,6 +40,10 @@ int ticksUntilVisibleChange(const Mascot& m, QTime now) {
     if (st.phase == Phase::IntroductionFirst) {
         return kMaxBatchTicks; // waits for a click; clicks run at once
     }
+    const int msToMinute = (59 - now.second()) * 1000 + msToSecond;
+    if (isHidden(m)) {
+        return ticksUntil(msToMinute); // only the alarm may call it back
+    }
     if (st.mouseHeld == 1 || st.legActive == 0) {
         return 1;
     }
@@ -54,7 +59,6 @@ int ticksUntilVisibleChange(const Mascot& m, QTime now) {
         const int left = std::max(1, st.balloonDuration - st.balloonSeconds);
         due = std::min(due, ticksUntil(msToSecond + (left - 1) * 1000));
     }
-    const int msToMinute = (59 - now.second()) * 1000 + msToSecond;
     due = std::min(due, ticksUntil(msToMinute));
     return due;
 }
