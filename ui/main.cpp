@@ -1,11 +1,15 @@
+#include "core/hiding.h"
 #include "core/mascot.h"
 #include "ui/alarm_box_window.h"
 #include "ui/balloon_window.h"
 #include "ui/data_folder.h"
 #include "ui/form1.h"
+#include "ui/fullscreen_watch.h"
 #include "ui/qt_platform.h"
 #include "ui/rss_box_window.h"
 #include "ui/settei_window.h"
+#include "ui/tray_icon.h"
+#include "ui/window_hider.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -74,6 +78,23 @@ int main(int argc, char* argv[]) {
     QObject::connect(&form, &Form1::synced, &rssBox, &RssBoxWindow::sync);
     SetteiWindow settei(mascot);
     QObject::connect(&form, &Form1::synced, &settei, &SetteiWindow::sync);
+    // Out of sight, put away by the tray or by a fullscreen window.
+    WindowHider hider;
+    hider.add(&balloon, nullptr);
+    hider.add(&alarmBox, [&mascot] { return mascot.AlarmBox.visible; });
+    hider.add(&rssBox, [&mascot] { return mascot.RssBox.visible; });
+    hider.add(&settei, [&mascot] { return mascot.Settei.visible; });
+    QObject::connect(&form, &Form1::hiddenChanged, &form, [&hider](bool h) { hider.apply(h); });
+    TrayIcon tray(mascot, form, Autostart::forThisProgram());
+    const auto fullscreen = FullscreenWatch::create(form);
+    if (fullscreen) {
+        QObject::connect(fullscreen.get(), &FullscreenWatch::changed, &form,
+                         [&mascot, &form](bool here) {
+                             setHidden(mascot, HideCause::Fullscreen, here);
+                             form.sync();
+                             form.wakeOnNextTick();
+                         });
+    }
     const int status = QApplication::exec();
     platform.setOnAnswered({}); // the windows go before the network does
     return status;
