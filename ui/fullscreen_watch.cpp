@@ -86,10 +86,19 @@ bool FullscreenWatch::nativeEventFilter(const QByteArray& eventType, void* messa
         return false;
     }
     const auto* e = static_cast<const xcb_generic_event_t*>(message);
-    if ((e->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+    const int type = e->response_type & 0x7f;
+    if (type == XCB_PROPERTY_NOTIFY) {
         const auto* p = reinterpret_cast<const xcb_property_notify_event_t*>(e);
         if ((p->window == root_ && p->atom == activeAtom_) ||
             (p->window == followed_ && followed_ != 0 && p->atom == stateAtom_)) {
+            checkSoon();
+        }
+    } else if (followed_ != 0 && (type == XCB_UNMAP_NOTIFY || type == XCB_DESTROY_NOTIFY ||
+                                  type == XCB_CONFIGURE_NOTIFY)) {
+        // The focused window went away, was minimised or moved to another
+        // screen; window managers do not always say so on the root.
+        const auto* n = reinterpret_cast<const xcb_unmap_notify_event_t*>(e);
+        if (n->window == followed_) {
             checkSoon();
         }
     }
@@ -114,6 +123,12 @@ xcb_window_t FullscreenWatch::activeWindow() const {
 }
 
 bool FullscreenWatch::isFullscreen(xcb_window_t w) const {
+    const auto shown = xcb_get_window_attributes(c_, w);
+    const Freed<xcb_get_window_attributes_reply_t> attrs{
+        xcb_get_window_attributes_reply(c_, shown, nullptr)};
+    if (!attrs || attrs->map_state != XCB_MAP_STATE_VIEWABLE) {
+        return false;
+    }
     const auto cookie = xcb_get_property(c_, 0, w, stateAtom_, XCB_ATOM_ATOM, 0, 64);
     const Freed<xcb_get_property_reply_t> reply{xcb_get_property_reply(c_, cookie, nullptr)};
     if (!reply || reply->format != 32) {
@@ -160,7 +175,7 @@ void FullscreenWatch::follow(xcb_window_t w) {
     }
     followed_ = w;
     if (followed_ != 0) {
-        const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
         const auto cookie =
             xcb_change_window_attributes_checked(c_, followed_, XCB_CW_EVENT_MASK, &mask);
         xcb_discard_reply(c_, cookie.sequence);

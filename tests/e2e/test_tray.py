@@ -128,7 +128,14 @@ def main():
             term = xdotool("search", "--sync", "--pid", str(xterm.pid))
             subprocess.run(["wmctrl", "-i", "-r", term, "-b", "remove,fullscreen"], timeout=20)
             wait_shown(character, True, "the character back when fullscreen ends")
-            print("fullscreen window: away while it lasts")
+            subprocess.run(["wmctrl", "-i", "-r", term, "-b", "add,fullscreen"], timeout=20)
+            wait_shown(character, False, "the character away again")
+            # Closed while it has the focus: openbox leaves the root's note of
+            # the focused window as it was.
+            xterm.kill()
+            xterm.wait()
+            wait_shown(character, True, "the character back when the window closes")
+            print("fullscreen window: away while it lasts, back when it ends or closes")
 
             menu_entry(app, icon, tray, 2)
             wait_for(lambda: os.path.isfile(entry), 10, "the autostart entry")
