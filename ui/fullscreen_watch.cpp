@@ -11,6 +11,8 @@
 #include <memory>
 
 namespace {
+constexpr int kFirstLookMs = 2000;
+
 struct FreeReply {
     void operator()(void* p) const { std::free(p); }
 };
@@ -47,7 +49,9 @@ std::unique_ptr<FullscreenWatch> FullscreenWatch::create(QWidget& character) {
     }
     std::unique_ptr<FullscreenWatch> watch(new FullscreenWatch(character, c, screen->root));
     QCoreApplication::instance()->installNativeEventFilter(watch.get());
-    watch->checkSoon();
+    // The first look waits until the mascot has drawn itself: asking the X
+    // server while Qt draws the first frames delays them on a busy machine.
+    QTimer::singleShot(kFirstLookMs, watch.get(), &FullscreenWatch::checkSoon);
     return watch;
 }
 
