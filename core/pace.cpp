@@ -97,6 +97,11 @@ qint64 TickPacer::msUntilWake(const Mascot& m, qint64 nowMs) const {
     return std::max<qint64>(0, nextTickAt_ + qint64(due - 1) * kTickMs - nowMs);
 }
 
+void TickPacer::resume(qint64 nowMs) {
+    nextTickAt_ = std::max(nextTickAt_, nowMs);
+    owed_ = 0;
+}
+
 qint64 TickPacer::msUntilNextTick(qint64 nowMs) const {
     return std::max<qint64>(0, nextTickAt_ - nowMs);
 }

@@ -76,6 +76,8 @@ void Form1::sync() {
         hidden_ = !hidden_;
         if (hidden_) {
             hide();
+        } else {
+            pacer_.resume(clock_.elapsed());
         }
         emit hiddenChanged(hidden_);
     }
