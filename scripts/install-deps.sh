@@ -23,7 +23,7 @@ packages=(
   # the tray icon is tried under a real tray, made way for by a fullscreen terminal
   tint2 xterm wmctrl
   # the Debian package: built by cpack, its libraries found, its metadata checked
-  dpkg-dev fakeroot lintian appstream man-db
+  dpkg-dev lintian appstream
 )
 
 missing=()
