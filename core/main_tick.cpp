@@ -3,6 +3,7 @@
 #include "alarm/alarm.h"
 #include "alarm/time_signal.h"
 #include "core/clock_text.h"
+#include "core/hiding.h"
 #include "core/mascot.h"
 #include "core/pictures/byouga.h"
 #include "core/startup.h"
@@ -79,8 +80,14 @@ void newMinute(Mascot& m) {
     if (st.chatterOn == 1) {
         countMinute(st.talkMinutes);
     }
+    // Out of sight nothing is said: a due update or talk waits for the return,
+    // an hour passes unannounced. Only the alarm still rings.
+    const bool quiet = isHidden(m);
     if (st.lastHHNN == st.alarmTime && st.panelMode != PanelMode::Alarm) {
+        showForAlarm(m);
         alarmRings(m);
+    } else if (quiet) {
+        return;
     } else if (feedUpdateDue(st)) {
         RssZenKoushin(m);
     } else if (st.talkMinutes >= st.talkInterval && st.panelMode == PanelMode::None) {
@@ -114,6 +121,9 @@ void runningTick(Mascot& m) {
     st.nowHHNN = hhnn(m.platform.now());
     if (st.nowHHNN != st.lastHHNN) {
         newMinute(m);
+    }
+    if (hidingTick(m)) {
+        return; // nothing moves or counts down out of sight
     }
     if (st.legActive == 0) {
         chooseLeg(m);

@@ -2,6 +2,7 @@
 
 #include "alarm/alarm_box_model.h"
 #include "core/article_ref.h"
+#include "core/hiding.h"
 #include "core/mascot_state.h"
 #include "core/pictures/frame_cache.h"
 #include "core/pictures/sprite.h"
@@ -50,4 +51,5 @@ struct Mascot {
     std::shared_ptr<FeedRun> feedRun; // the feed update in flight, if any (feeds/feed_run.h)
     SeenArticles seenArticles;        // articles that left the store (feeds/seen_articles_file.h)
     std::optional<ArticleRef> spokenArticle; // the headline read aloud last, for its choice
+    Hiding hiding;                    // out of sight, and why (core/hiding.h)
 };

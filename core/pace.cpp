@@ -1,5 +1,6 @@
 #include "core/pace.h"
 
+#include "core/hiding.h"
 #include "core/main_tick.h"
 #include "core/mascot.h"
 #include "speech/hanasu.h"
@@ -42,6 +43,10 @@ int ticksUntilVisibleChange(const Mascot& m, QTime now) {
     if (st.phase == Phase::IntroductionFirst) {
         return kMaxBatchTicks; // waits for a click; clicks run at once
     }
+    const int msToMinute = (59 - now.second()) * 1000 + msToSecond;
+    if (isHidden(m)) {
+        return ticksUntil(msToMinute); // only the alarm may call it back
+    }
     if (st.legActive == 0) {
         return 1;
     }
@@ -57,7 +62,6 @@ int ticksUntilVisibleChange(const Mascot& m, QTime now) {
         const int left = std::max(1, st.balloonDuration - st.balloonSeconds);
         due = std::min(due, ticksUntil(msToSecond + (left - 1) * 1000));
     }
-    const int msToMinute = (59 - now.second()) * 1000 + msToSecond;
     due = std::min(due, ticksUntil(msToMinute));
     return due;
 }
@@ -94,6 +98,11 @@ void TickPacer::repay(Mascot& m) {
 qint64 TickPacer::msUntilWake(const Mascot& m, qint64 nowMs) const {
     const int due = ticksUntilVisibleChange(m, m.platform.now().time());
     return std::max<qint64>(0, nextTickAt_ + qint64(due - 1) * kTickMs - nowMs);
+}
+
+void TickPacer::resume(qint64 nowMs) {
+    nextTickAt_ = std::max(nextTickAt_, nowMs);
+    owed_ = 0;
 }
 
 qint64 TickPacer::msUntilNextTick(qint64 nowMs) const {

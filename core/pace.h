@@ -35,6 +35,10 @@ public:
     // Milliseconds from `nowMs` to the next tick, for a wake-up after input.
     [[nodiscard]] qint64 msUntilNextTick(qint64 nowMs) const;
 
+    // Starts the ticks afresh at `nowMs` when the mascot comes back into
+    // sight: what it missed while away is not walked in one burst.
+    void resume(qint64 nowMs);
+
     [[nodiscard]] int owedTicks() const { return owed_; }
 
 private:

@@ -1,5 +1,7 @@
 #include "core/pace.h"
 
+#include "core/hiding.h"
+
 #include "tests/support/mascot_fixture.h"
 
 namespace {
@@ -138,6 +140,23 @@ TEST_F(PacerTest, AStallIsNotReplayed) {
     pacer.runDue(m, nowMs);
     EXPECT_EQ(m.st.stepTicks, 2 * kMaxBatchTicks - 40);
     EXPECT_EQ(pacer.msUntilNextTick(nowMs), kTickMs);
+}
+
+TEST_F(PacerTest, BackInSightItGoesOnFromNowWithoutABurst) {
+    platform.clock = QDateTime(QDate(2026, 12, 9), QTime(9, 0, 10, 0));
+    m.st.lastHHNN = m.st.nowHHNN = QStringLiteral("0900");
+    m.st.walkInterval = 1000; // counts ticks, never steps
+    platform.defaultRandom = 0.5;
+    setHidden(m, HideCause::User, true);
+    wakeOnce();
+    wakeOnce(); // asleep until each new minute
+    const int ticksBefore = m.st.stepTicks;
+    nowMs += 30 * 1000; // brought back half a minute later
+    platform.advance(30 * 1000);
+    setHidden(m, HideCause::User, false);
+    pacer.resume(nowMs);
+    pacer.runDue(m, nowMs);
+    EXPECT_EQ(m.st.stepTicks, ticksBefore + 1);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/startup.h"
 
 #include "core/clock_text.h"
+#include "core/hiding.h"
 #include "core/mascot.h"
 #include "core/pictures/byouga.h"
 #include "core/pictures/character_catalogue.h"
@@ -128,6 +129,8 @@ void Shuuryou(Mascot& m) {
 }
 
 void secondStart(Mascot& m) {
+    // Started again from the menu: whoever put it away is looking for it now.
+    setHidden(m, HideCause::User, false);
     if (m.st.phase != Phase::Running || m.st.panelMode != PanelMode::None ||
         m.st.balloonShown != 0) {
         return;

@@ -24,6 +24,10 @@ packages=(
   clang libclang-rt-14-dev
   # the installed desktop entry is checked with desktop-file-validate
   desktop-file-utils
+  # the tray icon is tried under a real tray, made way for by a fullscreen terminal
+  tint2 xterm wmctrl
+  # the Debian package: built by cpack, its libraries found, its metadata checked
+  dpkg-dev lintian appstream
 )
 
 missing=()

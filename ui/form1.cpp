@@ -3,6 +3,7 @@
 #include "ui/shell_units.h"
 
 #include "core/dragging.h"
+#include "core/hiding.h"
 #include "core/mascot.h"
 #include "core/pace.h"
 #include "core/startup.h"
@@ -71,6 +72,18 @@ void Form1::armTimer(qint64 ms) {
 }
 
 void Form1::sync() {
+    if (::isHidden(m_) != hidden_) {
+        hidden_ = !hidden_;
+        if (hidden_) {
+            hide();
+        } else {
+            pacer_.resume(clock_.elapsed());
+        }
+        emit hiddenChanged(hidden_);
+    }
+    if (hidden_) {
+        return; // the windows that follow stay as they were put away
+    }
     const Sprite& sprite = m_.sprite;
     if (sprite.image.isNull()) {
         emit synced();

@@ -42,6 +42,8 @@ public:
 signals:
     // Emitted after every sync, for the windows that follow the character.
     void synced();
+    // The mascot went out of sight (true) or came back (false).
+    void hiddenChanged(bool hidden);
 
 protected:
     QPaintEngine* paintEngine() const override;
@@ -67,5 +69,6 @@ private:
     std::optional<QPoint> placedAt_; // where the window was last sent
     quint64 paintedVersion_ = 0;
     quint64 shapedVersion_ = 0;
+    bool hidden_ = false;
     std::unique_ptr<X11SpriteSurface> surface_; // on X11; Qt paints elsewhere
 };

@@ -1,3 +1,4 @@
+#include "core/hiding.h"
 #include "core/mascot.h"
 #include "core/screen_change.h"
 #include "core/startup.h"
@@ -7,12 +8,15 @@
 #include "ui/folder_claim.h"
 #include "ui/escape_quits.h"
 #include "ui/form1.h"
+#include "ui/fullscreen_watch.h"
 #include "ui/qt_platform.h"
 #include "ui/rss_box_window.h"
 #include "ui/screen_watch.h"
 #include "ui/session_end.h"
 #include "ui/settei_window.h"
 #include "ui/shell_units.h"
+#include "ui/tray_icon.h"
+#include "ui/window_hider.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -134,6 +138,24 @@ int main(int argc, char* argv[]) {
         form.raise();
         form.wakeOnNextTick();
     });
+
+    // Out of sight, put away by the tray or by a fullscreen window.
+    WindowHider hider;
+    hider.add(&balloon, nullptr);
+    hider.add(&alarmBox, [&mascot] { return mascot.AlarmBox.visible; });
+    hider.add(&rssBox, [&mascot] { return mascot.RssBox.visible; });
+    hider.add(&settei, [&mascot] { return mascot.Settei.visible; });
+    QObject::connect(&form, &Form1::hiddenChanged, &form, [&hider](bool h) { hider.apply(h); });
+    TrayIcon tray(mascot, form, Autostart::forThisProgram());
+    const auto fullscreen = FullscreenWatch::create(form);
+    if (fullscreen) {
+        QObject::connect(fullscreen.get(), &FullscreenWatch::changed, &form,
+                         [&mascot, &form](bool here) {
+                             setHidden(mascot, HideCause::Fullscreen, here);
+                             form.sync();
+                             form.wakeOnNextTick();
+                         });
+    }
     const int status = QApplication::exec();
     platform.setOnAnswered({}); // the windows go before the network does
     return status;
