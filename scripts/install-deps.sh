@@ -16,6 +16,8 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils openbox oneko python3
+  # the window managers the mascot is tried under, and a terminal to type into
+  xfwm4 fluxbox icewm i3-wm metacity kwin-x11 xterm dbus-bin
   # fuzzing: clang with its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
   # the installed desktop entry is checked with desktop-file-validate

@@ -1,4 +1,5 @@
 #include "ui/balloon_window.h"
+#include "ui/desktop_guest.h"
 
 #include "core/mascot.h"
 #include "settings/choice_menu.h"
@@ -42,11 +43,8 @@ BalloonWindow::BalloonWindow(Mascot& m, QWidget* parent)
 BalloonWindow::BalloonWindow(Mascot& m, ChoiceHandlers handlers, QWidget* parent)
     : QWidget(parent), m_(m), handlers_(std::move(handlers)), text_(new BalloonText(this)) {
     setObjectName(QStringLiteral("HanasuBox"));
-    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
-                   Qt::WindowDoesNotAcceptFocus);
+    makeDesktopGuest(*this, GuestRole::Balloon);
     setWindowTitle(QStringLiteral("sanpo balloon"));
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_X11DoNotAcceptFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     for (int i = 0; i < kChoiceLabels; ++i) {

@@ -1,4 +1,5 @@
 #include "ui/form1.h"
+#include "ui/desktop_guest.h"
 
 #include "ui/shell_units.h"
 
@@ -26,7 +27,7 @@ QPoint twips(const QMouseEvent* e) {
 } // namespace
 
 Form1::Form1(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
-    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
+    makeDesktopGuest(*this, GuestRole::Character);
     setWindowTitle(QStringLiteral("sanpo"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);

@@ -1,4 +1,5 @@
 #include "ui/rss_box_window.h"
+#include "ui/desktop_guest.h"
 
 #include "ui/shell_units.h"
 
@@ -37,7 +38,7 @@ void setBackground(QLabel* label, const QColor& colour) {
 } // namespace
 
 RssBoxWindow::RssBoxWindow(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
-    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
+    makeDesktopGuest(*this, GuestRole::Panel);
     setWindowTitle(QStringLiteral("RSS"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAutoFillBackground(true);
