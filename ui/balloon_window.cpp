@@ -45,6 +45,11 @@ BalloonWindow::BalloonWindow(Mascot& m, ChoiceHandlers handlers, QWidget* parent
     setObjectName(QStringLiteral("HanasuBox"));
     makeDesktopGuest(*this, GuestRole::Balloon);
     setWindowTitle(QStringLiteral("sanpo balloon"));
+    // Where a compositor draws the desktop, the rounded corners are
+    // see-through by alpha, not only shaped away.
+    if (desktopComposites()) {
+        setAttribute(Qt::WA_TranslucentBackground);
+    }
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     for (int i = 0; i < kChoiceLabels; ++i) {
@@ -75,6 +80,7 @@ void BalloonWindow::sync() {
         outer_ = outline(wanted.size());
         inner_ = roundedRows(QRect(QPoint(1, 1), wanted.size() - QSize(2, 2)), kCornerRadius - 1);
         setMask(outer_);
+        shapeInputToBounding(*this);
         update();
     }
     if (!placed_ || placed_->topLeft() != wanted.topLeft()) {
@@ -98,6 +104,7 @@ void BalloonWindow::sync() {
     if (!isVisible()) {
         show();
         raise();
+        shapeInputToBounding(*this); // the window exists from its first show
     }
 }
 

@@ -28,6 +28,13 @@ QPoint twips(const QMouseEvent* e) {
 
 Form1::Form1(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
     makeDesktopGuest(*this, GuestRole::Character);
+    // Where a compositor draws the desktop, the figure's edges are see-through
+    // by alpha: some compositors draw the shaped-away pixels black or leave
+    // old frames behind there. The shape stays, for the pointer and for
+    // desktops without one.
+    if (desktopComposites()) {
+        setAttribute(Qt::WA_TranslucentBackground);
+    }
     setWindowTitle(QStringLiteral("sanpo"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -92,6 +99,7 @@ void Form1::sync() {
         if (shapedVersion_ != sprite.shapeVersion) {
             shapedVersion_ = sprite.shapeVersion;
             setMask(QBitmap::fromImage(sprite.image.createAlphaMask()));
+            shapeInputToBounding(*this);
         }
         if (paintedVersion_ != sprite.version) {
             paintedVersion_ = sprite.version;
