@@ -7,6 +7,7 @@
 #include "ui/window_mover.h"
 
 #include <QPainter>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +33,22 @@ QRegion roundedRows(QRect r, int radius) {
 }
 
 } // namespace
+
+QRect BalloonWindow::besideTrueCharacter(QRect balloon, const TrueCharacter& character,
+                                         QRect screen) {
+    balloon.translate(character.displacement);
+    const QRect& figure = character.rect;
+    // Moved with the character, the balloon keeps its gap to it; where that
+    // leaves the screen, it goes to the character's other side.
+    if (balloon.left() < screen.left()) {
+        const int gap = figure.left() - balloon.right();
+        balloon.moveLeft(figure.right() + gap);
+    } else if (balloon.right() > screen.right()) {
+        const int gap = balloon.left() - figure.right();
+        balloon.moveRight(figure.left() - gap);
+    }
+    return balloon;
+}
 
 BalloonWindow::ChoiceHandlers BalloonWindow::coreHandlers() {
     return {&Sentaku_MouseMove, &Sentaku_MouseDown};
@@ -74,7 +91,10 @@ void BalloonWindow::sync() {
         }
         return;
     }
-    const QRect wanted = toPixels(box.geometry);
+    QRect wanted = toPixels(box.geometry);
+    if (trueCharacter_) {
+        wanted = besideTrueCharacter(wanted, trueCharacter_(), screen()->geometry());
+    }
     if (!placed_ || placed_->size() != wanted.size()) {
         resize(wanted.size());
         outer_ = outline(wanted.size());
@@ -106,6 +126,17 @@ void BalloonWindow::sync() {
         raise();
         shapeInputToBounding(*this); // the window exists from its first show
     }
+}
+
+void BalloonWindow::followDisplacedCharacter(std::function<TrueCharacter()> character) {
+    trueCharacter_ = std::move(character);
+    // The desktop would place the balloon itself too, over the character. A
+    // new native window: the manager may keep the old one in its frame.
+    hide();
+    destroy();
+    setWindowFlag(Qt::X11BypassWindowManagerHint);
+    placed_.reset();
+    sync();
 }
 
 void BalloonWindow::paintEvent(QPaintEvent*) {

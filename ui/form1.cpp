@@ -7,6 +7,7 @@
 #include "core/mascot.h"
 #include "core/pace.h"
 #include "core/startup.h"
+#include "ui/true_position.h"
 #include "ui/window_mover.h"
 #include "ui/x11_sprite_surface.h"
 
@@ -16,6 +17,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+
+#include <cstdio>
 
 namespace {
 // The core works in screen twips: a drag keeps its meaning while the window
@@ -108,9 +111,42 @@ void Form1::sync() {
     }
     if (!isVisible()) {
         show();
+        // Well after the window manager placed it, before the character
+        // first walks.
+        constexpr int kPlacementCheckMs = 1000;
+        QTimer::singleShot(kPlacementCheckMs, this, &Form1::checkPlacement);
     }
     emit synced();
     mover_.flush();
+}
+
+void Form1::checkPlacement() {
+    if (placedByDesktop_ || !placedAt_ || !isVisible()) {
+        return;
+    }
+    const std::optional<QPoint> at = truePosition(*this);
+    if (!at || *at == *placedAt_) {
+        return;
+    }
+    placedByDesktop_ = true;
+    std::fprintf(stderr,
+                 "sanpo: the desktop keeps the character's window at %d,%d, not at %d,%d where it "
+                 "was put: it places X11 windows itself, so the character cannot walk or be "
+                 "carried here; its balloon stays beside it.\n",
+                 at->x(), at->y(), placedAt_->x(), placedAt_->y());
+    emit placedByDesktop();
+}
+
+QPoint Form1::displacement() {
+    if (!placedByDesktop_ || !placedAt_) {
+        return {};
+    }
+    const std::optional<QPoint> at = truePosition(*this);
+    return at ? *at - *placedAt_ : QPoint();
+}
+
+QRect Form1::trueGeometry() {
+    return {truePosition(*this).value_or(pos()), size()};
 }
 
 QPaintEngine* Form1::paintEngine() const {

@@ -34,9 +34,17 @@ public:
     // Runs the next tick on time, after input elsewhere changed the state.
     void wakeOnNextTick();
 
+    // How far from where the program put it the character's window really
+    // is, once the desktop was found to place it by itself; (0, 0) before.
+    [[nodiscard]] QPoint displacement();
+    // Where the character's window really is (a round trip to the server).
+    [[nodiscard]] QRect trueGeometry();
+
 signals:
     // Emitted after every sync, for the windows that follow the character.
     void synced();
+    // The desktop does not leave the character where the program puts it.
+    void placedByDesktop();
 
 protected:
     QPaintEngine* paintEngine() const override;
@@ -51,6 +59,7 @@ private:
     // next tick that may change what is shown.
     void wake();
     void armTimer(qint64 ms);
+    void checkPlacement();
 
     Mascot& m_;
     WindowMover mover_;
@@ -59,6 +68,7 @@ private:
     WakeLateness lateness_;
     TickPacer pacer_;                // ticks on clock_
     std::optional<QPoint> placedAt_; // where the window was last sent
+    bool placedByDesktop_ = false;
     quint64 paintedVersion_ = 0;
     quint64 shapedVersion_ = 0;
     std::unique_ptr<X11SpriteSurface> surface_; // on X11; Qt paints elsewhere

@@ -287,4 +287,24 @@ TEST_F(BalloonWindowTest, TextStopsAboveTheChoices) {
     EXPECT_LT(lastInkedRow(), choice(5)->y() - text()->y());
 }
 
+// A desktop that keeps the character elsewhere: the balloon moves with it and
+// keeps its gap, changing sides only where it would leave the screen.
+TEST(BalloonBesideTrueCharacter, FollowsTheCharacterAndChangesSidesAtTheEdges) {
+    const QRect screen(0, 0, 1280, 800);
+    const QRect balloon(387, 369, 213, 120); // left of a character put at 600,339
+    auto beside = [&](QPoint at) {
+        const BalloonWindow::TrueCharacter character{QRect(at, QSize(80, 123)),
+                                                     at - QPoint(600, 339)};
+        return BalloonWindow::besideTrueCharacter(balloon, character, screen);
+    };
+    EXPECT_EQ(beside(QPoint(600, 339)), balloon);
+    EXPECT_EQ(beside(QPoint(600, 200)), balloon.translated(0, -139));
+    // Kept at 32,32: no room on the left, so right of it, as close.
+    EXPECT_EQ(beside(QPoint(32, 32)), QRect(112, 62, 213, 120));
+    // A balloon put right of the character, carried off the right edge.
+    const BalloonWindow::TrueCharacter farRight{QRect(1180, 100, 80, 123), QPoint(1170, 0)};
+    EXPECT_EQ(BalloonWindow::besideTrueCharacter(QRect(95, 100, 213, 120), farRight, screen),
+              QRect(1180 - 5 - 213, 100, 213, 120));
+}
+
 } // namespace
