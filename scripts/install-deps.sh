@@ -18,6 +18,8 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils openbox oneko python3
   # the window managers the mascot is tried under, and a terminal to type into
   xfwm4 fluxbox icewm i3-wm metacity kwin-x11 xterm dbus-bin
+  # a compositor, under which the windows are see-through by alpha
+  picom
   # fuzzing: clang with its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
   # the installed desktop entry is checked with desktop-file-validate
