@@ -21,6 +21,8 @@
 #include <cstdio>
 
 namespace {
+constexpr int kPlacementCheckMs = 1000;
+
 // The core works in screen twips: a drag keeps its meaning while the window
 // moves under the pointer.
 QPoint twips(const QMouseEvent* e) {
@@ -93,7 +95,14 @@ void Form1::sync() {
     }
     const QPoint at(sprite.x, sprite.y);
     if (placedAt_ != at) {
+        if (placedAt_ && placementChecks_ == 1) {
+            // Checked once where it first showed, which a desktop placing
+            // windows itself may have chosen too: once more after a move.
+            placementChecks_ = 2;
+            QTimer::singleShot(kPlacementCheckMs, this, &Form1::checkPlacement);
+        }
         placedAt_ = at;
+        movedAt_ = clock_.elapsed();
         mover_.move(*this, at);
     }
     if (surface_) {
@@ -111,10 +120,11 @@ void Form1::sync() {
     }
     if (!isVisible()) {
         show();
-        // Well after the window manager placed it, before the character
-        // first walks.
-        constexpr int kPlacementCheckMs = 1000;
-        QTimer::singleShot(kPlacementCheckMs, this, &Form1::checkPlacement);
+        // Well after the window manager placed it.
+        if (placementChecks_ == 0) {
+            placementChecks_ = 1;
+            QTimer::singleShot(kPlacementCheckMs, this, &Form1::checkPlacement);
+        }
     }
     emit synced();
     mover_.flush();
@@ -122,6 +132,12 @@ void Form1::sync() {
 
 void Form1::checkPlacement() {
     if (placedByDesktop_ || !placedAt_ || !isVisible()) {
+        return;
+    }
+    // A move just sent may not have reached the window manager yet.
+    constexpr qint64 kSettleMs = 200;
+    if (clock_.elapsed() - movedAt_ < kSettleMs) {
+        QTimer::singleShot(kSettleMs, this, &Form1::checkPlacement);
         return;
     }
     const std::optional<QPoint> at = truePosition(*this);

@@ -69,6 +69,8 @@ private:
     TickPacer pacer_;                // ticks on clock_
     std::optional<QPoint> placedAt_; // where the window was last sent
     bool placedByDesktop_ = false;
+    int placementChecks_ = 0; // where it first showed, then after its first move
+    qint64 movedAt_ = 0;      // on clock_
     quint64 paintedVersion_ = 0;
     quint64 shapedVersion_ = 0;
     std::unique_ptr<X11SpriteSurface> surface_; // on X11; Qt paints elsewhere
