@@ -1,5 +1,6 @@
 #include "ui/balloon_window.h"
 #include "ui/desktop_guest.h"
+#include "ui/see_through.h"
 
 #include "core/mascot.h"
 #include "settings/choice_menu.h"

@@ -8,7 +8,6 @@
 #include <QPoint>
 #include <QWidget>
 
-#include <xcb/shape.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -60,8 +59,8 @@ void setInputHint(xcb_connection_t* c, xcb_window_t id, bool input) {
 // The character's window does not accept the keyboard (WM_HINTS) except
 // between a click on it and losing the focus: some managers give a new
 // window the focus whatever its user time says. Neither it nor the balloon
-// offers to take the focus (WM_TAKE_FOCUS), which would let managers think
-// it wanted the focus and flag it as demanding attention when they refuse.
+// offers to take the focus when a manager hands it over (WM_TAKE_FOCUS):
+// some managers take such an offer as having given the focus.
 //
 // Once mapped, the window is sent to where it was put again: a tiling
 // manager may place a new floating window as if it had a title bar, but
@@ -297,41 +296,4 @@ void makeDesktopGuest(QWidget& window, GuestRole role) {
         window.setAttribute(Qt::WA_ShowWithoutActivating);
     }
     window.installEventFilter(new GuestHints(window, role));
-}
-
-bool desktopComposites() {
-    xcb_connection_t* c = qGuiApp ? x11Connection() : nullptr;
-    if (!c) {
-        return false;
-    }
-    static constexpr char kXWayland[] = "XWAYLAND";
-    const xcb_query_extension_cookie_t xwayland =
-        xcb_query_extension(c, sizeof kXWayland - 1, kXWayland);
-    // The desktop is the first screen: one X screen per monitor is a thing
-    // of the past.
-    static constexpr char kSelection[] = "_NET_WM_CM_S0";
-    const xcb_intern_atom_cookie_t atom = xcb_intern_atom(c, 0, sizeof kSelection - 1, kSelection);
-    bool composites = false;
-    if (xcb_query_extension_reply_t* reply = xcb_query_extension_reply(c, xwayland, nullptr)) {
-        composites = reply->present;
-        std::free(reply);
-    }
-    if (xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, atom, nullptr)) {
-        if (xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
-                c, xcb_get_selection_owner(c, reply->atom), nullptr)) {
-            composites = composites || owner->owner != XCB_NONE;
-            std::free(owner);
-        }
-        std::free(reply);
-    }
-    return composites;
-}
-
-void shapeInputToBounding(QWidget& window) {
-    xcb_connection_t* c = x11Connection();
-    if (!c || !window.testAttribute(Qt::WA_WState_Created)) {
-        return;
-    }
-    const auto id = static_cast<xcb_window_t>(window.winId());
-    xcb_shape_combine(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_SHAPE_SK_BOUNDING, id, 0, 0, id);
 }

@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 #include "ui/desktop_guest.h"
+#include "ui/see_through.h"
 
 #include "ui/shell_units.h"
 
