@@ -20,12 +20,16 @@ packages=(
   x11-xserver-utils
   # a window manager's close, asked for from outside; a session manager's logout
   wmctrl x11-session-utils
+  # the window managers the mascot is tried under, and a terminal to type into
+  xfwm4 fluxbox icewm i3-wm metacity kwin-x11 xterm dbus-bin
+  # a compositor, under which the windows are see-through by alpha
+  picom
   # fuzzing: clang with its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
   # the installed desktop entry is checked with desktop-file-validate
   desktop-file-utils
   # the tray icon is tried under a real tray, made way for by a fullscreen terminal
-  tint2 xterm wmctrl
+  tint2
   # the Debian package: built by cpack, its libraries found, its metadata checked
   dpkg-dev lintian appstream
 )

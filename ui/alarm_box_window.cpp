@@ -1,4 +1,5 @@
 #include "ui/alarm_box_window.h"
+#include "ui/desktop_guest.h"
 
 #include "ui/label_button.h"
 
@@ -21,7 +22,7 @@ constexpr int kCaptionPoints = 9;
 } // namespace
 
 AlarmBoxWindow::AlarmBoxWindow(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
-    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
+    makeDesktopGuest(*this, GuestRole::Panel);
     setWindowTitle(QStringLiteral("アラーム"));
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);

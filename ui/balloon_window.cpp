@@ -1,4 +1,6 @@
 #include "ui/balloon_window.h"
+#include "ui/desktop_guest.h"
+#include "ui/see_through.h"
 
 #include "core/mascot.h"
 #include "settings/choice_menu.h"
@@ -7,6 +9,7 @@
 #include "ui/window_mover.h"
 
 #include <QPainter>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -33,6 +36,22 @@ QRegion roundedRows(QRect r, int radius) {
 
 } // namespace
 
+QRect BalloonWindow::besideTrueCharacter(QRect balloon, const TrueCharacter& character,
+                                         QRect screen) {
+    balloon.translate(character.displacement);
+    const QRect& figure = character.rect;
+    // Moved with the character, the balloon keeps its gap to it; where that
+    // leaves the screen, it goes to the character's other side.
+    if (balloon.left() < screen.left()) {
+        const int gap = figure.left() - balloon.right();
+        balloon.moveLeft(figure.right() + gap);
+    } else if (balloon.right() > screen.right()) {
+        const int gap = balloon.left() - figure.right();
+        balloon.moveRight(figure.left() - gap);
+    }
+    return balloon;
+}
+
 BalloonWindow::ChoiceHandlers BalloonWindow::coreHandlers() {
     return {&Sentaku_MouseMove, &Sentaku_MouseDown};
 }
@@ -43,11 +62,13 @@ BalloonWindow::BalloonWindow(Mascot& m, QWidget* parent)
 BalloonWindow::BalloonWindow(Mascot& m, ChoiceHandlers handlers, QWidget* parent)
     : QWidget(parent), m_(m), handlers_(std::move(handlers)), text_(new BalloonText(this)) {
     setObjectName(QStringLiteral("HanasuBox"));
-    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
-                   Qt::WindowDoesNotAcceptFocus);
+    makeDesktopGuest(*this, GuestRole::Balloon);
     setWindowTitle(QStringLiteral("sanpo balloon"));
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_X11DoNotAcceptFocus);
+    // Where a compositor draws the desktop, the rounded corners are
+    // see-through by alpha, not only shaped away.
+    if (desktopComposites()) {
+        setAttribute(Qt::WA_TranslucentBackground);
+    }
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     for (int i = 0; i < kChoiceLabels; ++i) {
@@ -72,12 +93,16 @@ void BalloonWindow::sync() {
         }
         return;
     }
-    const QRect wanted = toPixels(box.geometry);
+    QRect wanted = toPixels(box.geometry);
+    if (trueCharacter_) {
+        wanted = besideTrueCharacter(wanted, trueCharacter_(), screen()->geometry());
+    }
     if (!placed_ || placed_->size() != wanted.size()) {
         resize(wanted.size());
         outer_ = outline(wanted.size());
         inner_ = roundedRows(QRect(QPoint(1, 1), wanted.size() - QSize(2, 2)), kCornerRadius - 1);
         setMask(outer_);
+        shapeInputToBounding(*this);
         update();
     }
     if (!placed_ || placed_->topLeft() != wanted.topLeft()) {
@@ -105,7 +130,19 @@ void BalloonWindow::sync() {
     if (!isVisible()) {
         show();
         raise();
+        shapeInputToBounding(*this); // the window exists from its first show
     }
+}
+
+void BalloonWindow::followDisplacedCharacter(std::function<TrueCharacter()> character) {
+    trueCharacter_ = std::move(character);
+    // The desktop would place the balloon itself too, over the character. A
+    // new native window: the manager may keep the old one in its frame.
+    hide();
+    destroy();
+    setWindowFlag(Qt::X11BypassWindowManagerHint);
+    placed_.reset();
+    sync();
 }
 
 void BalloonWindow::paintEvent(QPaintEvent*) {

@@ -46,8 +46,25 @@ public:
     // Moves the window through `mover` from now on (it must outlive this).
     void setMover(WindowMover* mover) { mover_ = mover; }
 
+    // Where the character's window really is, and how far that is from
+    // where the program put it.
+    struct TrueCharacter {
+        QRect rect;
+        QPoint displacement;
+    };
+    // For a desktop that places the character's window itself: from now on
+    // the balloon places itself past the window manager, beside where
+    // `character` says the character really is.
+    void followDisplacedCharacter(std::function<TrueCharacter()> character);
+
     // The outline of the balloon at `size`: its window shape and what it paints.
     [[nodiscard]] static QRegion outline(QSize size);
+
+    // Where `balloon`, placed beside the character where the program put
+    // it, goes beside where the character really is: moved with it, and to
+    // its other side where that would leave `screen`.
+    [[nodiscard]] static QRect besideTrueCharacter(QRect balloon, const TrueCharacter& character,
+                                                   QRect screen);
 
 signals:
     // A choice was pressed: what it did may want the next tick at once.
@@ -62,6 +79,7 @@ private:
 
     Mascot& m_;
     WindowMover* mover_ = nullptr;
+    std::function<TrueCharacter()> trueCharacter_;
     ChoiceHandlers handlers_;
     BalloonText* text_;
     std::array<ChoiceLabel*, kChoiceLabels> choices_{};

@@ -1,4 +1,6 @@
 #include "ui/form1.h"
+#include "ui/desktop_guest.h"
+#include "ui/see_through.h"
 
 #include "ui/shell_units.h"
 
@@ -7,6 +9,7 @@
 #include "core/mascot.h"
 #include "core/pace.h"
 #include "core/startup.h"
+#include "ui/true_position.h"
 #include "ui/window_mover.h"
 #include "ui/x11_sprite_surface.h"
 
@@ -17,7 +20,11 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <cstdio>
+
 namespace {
+constexpr int kPlacementCheckMs = 1000;
+
 // The core works in screen twips: a drag keeps its meaning while the window
 // moves under the pointer.
 QPoint twips(const QMouseEvent* e) {
@@ -27,7 +34,14 @@ QPoint twips(const QMouseEvent* e) {
 } // namespace
 
 Form1::Form1(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
-    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
+    makeDesktopGuest(*this, GuestRole::Character);
+    // Where a compositor draws the desktop, the figure's edges are see-through
+    // by alpha: some compositors draw the shaped-away pixels black or leave
+    // old frames behind there. The shape stays, for the pointer and for
+    // desktops without one.
+    if (desktopComposites()) {
+        setAttribute(Qt::WA_TranslucentBackground);
+    }
     setWindowTitle(QStringLiteral("sanpo"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -95,7 +109,14 @@ void Form1::sync() {
     }
     const QPoint at(sprite.x, sprite.y);
     if (placedAt_ != at) {
+        if (placedAt_ && placementChecks_ == 1) {
+            // Checked once where it first showed, which a desktop placing
+            // windows itself may have chosen too: once more after a move.
+            placementChecks_ = 2;
+            QTimer::singleShot(kPlacementCheckMs, this, &Form1::checkPlacement);
+        }
         placedAt_ = at;
+        movedAt_ = clock_.elapsed();
         mover_.move(*this, at);
     }
     if (surface_) {
@@ -104,6 +125,7 @@ void Form1::sync() {
         if (shapedVersion_ != sprite.shapeVersion) {
             shapedVersion_ = sprite.shapeVersion;
             setMask(QBitmap::fromImage(sprite.image.createAlphaMask()));
+            shapeInputToBounding(*this);
         }
         if (paintedVersion_ != sprite.version) {
             paintedVersion_ = sprite.version;
@@ -112,9 +134,49 @@ void Form1::sync() {
     }
     if (!isVisible()) {
         show();
+        // Well after the window manager placed it.
+        if (placementChecks_ == 0) {
+            placementChecks_ = 1;
+            QTimer::singleShot(kPlacementCheckMs, this, &Form1::checkPlacement);
+        }
     }
     emit synced();
     mover_.flush();
+}
+
+void Form1::checkPlacement() {
+    if (placedByDesktop_ || !placedAt_ || !isVisible()) {
+        return;
+    }
+    // A move just sent may not have reached the window manager yet.
+    constexpr qint64 kSettleMs = 200;
+    if (clock_.elapsed() - movedAt_ < kSettleMs) {
+        QTimer::singleShot(kSettleMs, this, &Form1::checkPlacement);
+        return;
+    }
+    const std::optional<QPoint> at = truePosition(*this);
+    if (!at || *at == *placedAt_) {
+        return;
+    }
+    placedByDesktop_ = true;
+    std::fprintf(stderr,
+                 "sanpo: the desktop keeps the character's window at %d,%d, not at %d,%d where it "
+                 "was put: it places X11 windows itself, so the character cannot walk or be "
+                 "carried here; its balloon stays beside it.\n",
+                 at->x(), at->y(), placedAt_->x(), placedAt_->y());
+    emit placedByDesktop();
+}
+
+QPoint Form1::displacement() {
+    if (!placedByDesktop_ || !placedAt_) {
+        return {};
+    }
+    const std::optional<QPoint> at = truePosition(*this);
+    return at ? *at - *placedAt_ : QPoint();
+}
+
+QRect Form1::trueGeometry() {
+    return {truePosition(*this).value_or(pos()), size()};
 }
 
 QPaintEngine* Form1::paintEngine() const {

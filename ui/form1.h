@@ -38,12 +38,19 @@ public:
     // did not change: some window managers move windows by themselves when
     // a monitor changes size.
     void placeAgain() { placedAt_.reset(); }
+    // How far from where the program put it the character's window really
+    // is, once the desktop was found to place it by itself; (0, 0) before.
+    [[nodiscard]] QPoint displacement();
+    // Where the character's window really is (a round trip to the server).
+    [[nodiscard]] QRect trueGeometry();
 
 signals:
     // Emitted after every sync, for the windows that follow the character.
     void synced();
     // The mascot went out of sight (true) or came back (false).
     void hiddenChanged(bool hidden);
+    // The desktop does not leave the character where the program puts it.
+    void placedByDesktop();
 
 protected:
     QPaintEngine* paintEngine() const override;
@@ -59,6 +66,7 @@ private:
     // next tick that may change what is shown.
     void wake();
     void armTimer(qint64 ms);
+    void checkPlacement();
 
     Mascot& m_;
     WindowMover mover_;
@@ -67,6 +75,9 @@ private:
     WakeLateness lateness_;
     TickPacer pacer_;                // ticks on clock_
     std::optional<QPoint> placedAt_; // where the window was last sent
+    bool placedByDesktop_ = false;
+    int placementChecks_ = 0; // where it first showed, then after its first move
+    qint64 movedAt_ = 0;      // on clock_
     quint64 paintedVersion_ = 0;
     quint64 shapedVersion_ = 0;
     bool hidden_ = false;

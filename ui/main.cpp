@@ -109,6 +109,11 @@ int main(int argc, char* argv[]) {
     balloon.setMover(&form.mover());
     QObject::connect(&form, &Form1::synced, &balloon, &BalloonWindow::sync);
     QObject::connect(&balloon, &BalloonWindow::choiceMade, &form, &Form1::wakeOnNextTick);
+    QObject::connect(&form, &Form1::placedByDesktop, &balloon, [&form, &balloon] {
+        balloon.followDisplacedCharacter([&form] {
+            return BalloonWindow::TrueCharacter{form.trueGeometry(), form.displacement()};
+        });
+    });
     RssBoxWindow rssBox(mascot);
     QObject::connect(&form, &Form1::synced, &rssBox, &RssBoxWindow::sync);
     SetteiWindow settei(mascot);

@@ -1,4 +1,5 @@
 #include "ui/rss_box_window.h"
+#include "ui/desktop_guest.h"
 
 #include "ui/press_timing.h"
 #include "ui/selection_list.h"
@@ -39,7 +40,7 @@ void setBackground(QLabel* label, const QColor& colour) {
 } // namespace
 
 RssBoxWindow::RssBoxWindow(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
-    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
+    makeDesktopGuest(*this, GuestRole::Panel);
     setWindowTitle(QStringLiteral("RSS"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAutoFillBackground(true);

@@ -1,4 +1,5 @@
 #include "ui/settei_window.h"
+#include "ui/desktop_guest.h"
 
 #include "ui/label_button.h"
 #include "ui/selection_list.h"
@@ -177,7 +178,7 @@ protected:
 };
 
 SetteiWindow::SetteiWindow(Mascot& m, QWidget* parent) : QWidget(parent), m_(m) {
-    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool);
+    makeDesktopGuest(*this, GuestRole::Panel);
     setWindowTitle(QStringLiteral("設定"));
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);

@@ -95,6 +95,10 @@ void X11SpriteSurface::show(const Sprite& sprite) {
     const Frame& f = frameFor(sprite);
     if (reshape) {
         xcb_shape_mask(c_, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, window_, 0, 0, f.mask);
+        // Compositors that mix X11 windows with their own take the input
+        // shape, not the bounding one, for where clicks go.
+        xcb_shape_combine(c_, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_SHAPE_SK_BOUNDING, window_,
+                          0, 0, window_);
     }
     const uint32_t background = f.picture;
     xcb_change_window_attributes(c_, window_, XCB_CW_BACK_PIXMAP, &background);

@@ -4,6 +4,7 @@ import http.server
 import math
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -19,12 +20,16 @@ def fail(message):
 
 
 def wait_for(predicate, timeout, what):
+    """The first true value of predicate(); when timeout seconds pass without
+    one, fails naming `what`, or returns None when `what` is None."""
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         value = predicate()
         if value:
             return value
         time.sleep(0.05)
+    if what is None:
+        return None
     fail("timed out waiting for " + what)
 
 
@@ -307,13 +312,15 @@ def bands(rows):
 
 
 class PrivateDisplay:
-    """An X server of the test's own, with the openbox window manager on it,
-    so that a window manager's placement and focus rules apply and nothing
-    else running on the machine is disturbed. Sets DISPLAY for this process
-    and everything it starts afterwards."""
+    """An X server of the test's own, with a window manager on it (openbox
+    unless `wm` names another command line), so that a window manager's
+    placement and focus rules apply and nothing else running on the machine
+    is disturbed. Sets DISPLAY for this process and everything it starts
+    afterwards."""
 
-    def __init__(self, width=1280, height=800):
+    def __init__(self, width=1280, height=800, wm=("openbox", "--sm-disable")):
         self.size = (width, height)
+        self.wm_command = list(wm)
         self.xvfb = None
         self.wm = None
         self.previous = os.environ.get("DISPLAY")
@@ -333,19 +340,26 @@ class PrivateDisplay:
             self.__exit__(None, None, None)
             fail("Xvfb did not start")
         os.environ["DISPLAY"] = ":" + number
-        self.wm = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
+        # A session of its own, so that the window manager goes with everything
+        # it started (a D-Bus session, helpers).
+        self.wm = subprocess.Popen(self.wm_command, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL, start_new_session=True)
 
         def managed():
             if self.wm.poll() is not None:
-                fail("openbox ended at start")
+                fail("%s ended at start" % self.wm_command[0])
             out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
                                  capture_output=True, text=True, timeout=20).stdout
             return "window id" in out
-        wait_for(managed, 20, "openbox to manage the display")
+        wait_for(managed, 20, self.wm_command[0] + " to manage the display")
         return self
 
     def __exit__(self, *exc):
+        if self.wm:
+            try:
+                os.killpg(self.wm.pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
         for proc in (self.wm, self.xvfb):
             if proc and proc.poll() is None:
                 proc.terminate()

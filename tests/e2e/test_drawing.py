@@ -1,6 +1,7 @@
 """The character as the X server shows it: shaped to the figure, so the
 desktop shows all around it, and the same picture, twice as large, on a
-desktop that Qt scales by two."""
+desktop that Qt scales by two, and under a compositor, where its window is
+see-through by alpha."""
 
 import os
 import shutil
@@ -10,17 +11,24 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from sanpo_e2e import PrivateDisplay, Sanpo, fail, screenshot, wait_for, window_geometry  # noqa: E402
+from sanpo_e2e import (PrivateDisplay, Sanpo, fail, screenshot, wait_for, window_geometry,  # noqa: E402
+                       xdotool)
 
 DESKTOP = "#3a6ea5"
 
 
-def capture(binary, env, scratch, name):
+def capture(binary, env, scratch, name, depth=None):
     """Starts a first run, and returns the character window's size and a
-    picture of what the screen shows where it stands."""
+    picture of what the screen shows where it stands; with `depth`, fails
+    unless the window has that many bits per pixel."""
     app = Sanpo(binary, env=env).start()
     try:
         win = app.window()
+        if depth:
+            info = subprocess.run(["xwininfo", "-id", win], capture_output=True, text=True,
+                                  timeout=20).stdout
+            if "Depth: %d" % depth not in info:
+                fail("the character's window is not %d bits deep:\n%s" % (depth, info))
         geometry = wait_for(lambda: (lambda g: g if g[2] > 1 else None)(window_geometry(win)), 10,
                             "the first frame")
         time.sleep(0.5)  # the introduction stands still: the frame stays
@@ -33,6 +41,13 @@ def capture(binary, env, scratch, name):
         return (w, h), crop
     finally:
         app.cleanup(keep=False)
+
+
+def differing_pixels(a, b, scratch):
+    result = subprocess.run(["compare", "-metric", "AE", "-fuzz", "8%", a, b,
+                             os.path.join(scratch, "difference.png")],
+                            capture_output=True, text=True, timeout=30)
+    return float(result.stderr.split()[0])
 
 
 def pixel_count(path, extra=()):
@@ -70,15 +85,38 @@ def main():
                 fail("on a desktop scaled by two the window is %dx%d, not 160x246" % size2)
             halved = os.path.join(scratch, "scaled-halved.png")
             subprocess.run(["convert", scaled, "-sample", "50%", halved], check=True, timeout=30)
-            result = subprocess.run(["compare", "-metric", "AE", "-fuzz", "8%", plain, halved,
-                                     os.path.join(scratch, "difference.png")],
-                                    capture_output=True, text=True, timeout=30)
-            differing = float(result.stderr.split()[0])
+            differing = differing_pixels(plain, halved, scratch)
             if differing > 0.02 * 80 * 123:
                 fail("the scaled character differs from the plain one in %d pixels (%s)" %
                      (differing, scratch))
+
+            if shutil.which("picom"):
+                compositor = subprocess.Popen(
+                    ["picom", "--backend", "xrender", "--no-fading-openclose"],
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                try:
+                    # picom names the window that holds the compositor's selection.
+                    wait_for(lambda: xdotool("search", "--name", "^picom$", check=False), 10,
+                             "picom to composite")
+                    _, composited = capture(binary, {}, scratch, "composited", depth=32)
+                finally:
+                    compositor.terminate()
+                    compositor.wait()
+                # The compositor paints its own desktop colour: the window's
+                # corner shows it.
+                corner = subprocess.run(["convert", composited, "-format", "%[pixel:p{0,0}]",
+                                         "info:"], capture_output=True, text=True, check=True,
+                                        timeout=30).stdout
+                recoloured = os.path.join(scratch, "composited-recoloured.png")
+                subprocess.run(["convert", composited, "-fill", DESKTOP, "-opaque", corner,
+                                recoloured], check=True, timeout=30)
+                differing = differing_pixels(plain, recoloured, scratch)
+                if differing > 0.02 * 80 * 123:
+                    fail("under a compositor the character differs in %d pixels (%s)" %
+                         (differing, scratch))
         keep = False
-        print("ok: shaped to the figure, and the same picture on a desktop scaled by two")
+        print("ok: shaped to the figure, the same picture on a desktop scaled by two and "
+              "under a compositor")
     finally:
         if keep:
             print("pictures kept in " + scratch, file=sys.stderr)

@@ -144,7 +144,7 @@ TEST_F(BalloonWindowTest, MenuIsLaidOutInPixels) {
 TEST_F(BalloonWindowTest, NeverTakesTheFocus) {
     EXPECT_TRUE(balloon.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
     EXPECT_TRUE(balloon.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(balloon.windowType(), Qt::Tool);
+    EXPECT_EQ(balloon.windowType(), Qt::Window); // not transient for the character
     EXPECT_TRUE(balloon.testAttribute(Qt::WA_ShowWithoutActivating));
     EXPECT_EQ(balloon.focusPolicy(), Qt::NoFocus);
 }
@@ -299,6 +299,26 @@ TEST_F(BalloonWindowTest, TextStopsAboveTheChoices) {
     balloon.sync();
     // The second line would stand behind the topmost choice.
     EXPECT_LT(lastInkedRow(), choice(5)->y() - text()->y());
+}
+
+// A desktop that keeps the character elsewhere: the balloon moves with it and
+// keeps its gap, changing sides only where it would leave the screen.
+TEST(BalloonBesideTrueCharacter, FollowsTheCharacterAndChangesSidesAtTheEdges) {
+    const QRect screen(0, 0, 1280, 800);
+    const QRect balloon(387, 369, 213, 120); // left of a character put at 600,339
+    auto beside = [&](QPoint at) {
+        const BalloonWindow::TrueCharacter character{QRect(at, QSize(80, 123)),
+                                                     at - QPoint(600, 339)};
+        return BalloonWindow::besideTrueCharacter(balloon, character, screen);
+    };
+    EXPECT_EQ(beside(QPoint(600, 339)), balloon);
+    EXPECT_EQ(beside(QPoint(600, 200)), balloon.translated(0, -139));
+    // Kept at 32,32: no room on the left, so right of it, as close.
+    EXPECT_EQ(beside(QPoint(32, 32)), QRect(112, 62, 213, 120));
+    // A balloon put right of the character, carried off the right edge.
+    const BalloonWindow::TrueCharacter farRight{QRect(1180, 100, 80, 123), QPoint(1170, 0)};
+    EXPECT_EQ(BalloonWindow::besideTrueCharacter(QRect(95, 100, 213, 120), farRight, screen),
+              QRect(1180 - 5 - 213, 100, 213, 120));
 }
 
 } // namespace
