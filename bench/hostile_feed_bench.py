@@ -20,29 +20,18 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 from sanpo_e2e import (EndlessFeedServer, data_file_lines, peak_memory_mb,  # noqa: E402
-                       write_data_file)
+                       start_xvfb, write_data_file)
 
 
 RUNS = 3
 
 
-def private_x():
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-noreset", "-screen", "0",
-                             "1280x800x24", "-nolisten", "tcp"], pass_fds=[write_end],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        number = pipe.readline().strip()
-    if not number:
-        raise SystemExit("Xvfb did not start")
-    return xvfb, ":" + number
-
-
 def run(sanpo, server, settle):
     """Peak memory (MB) and worst lateness (ms, 0 when none noted) of one run."""
     work = tempfile.mkdtemp(prefix="sanpo-bench-")
-    xvfb, display = private_x()
+    xvfb, display = start_xvfb()
+    if not display:
+        raise SystemExit("Xvfb did not start")
     try:
         feeds = [(kind, server.url(kind)) for kind in EndlessFeedServer.KINDS] if server else []
         write_data_file(os.path.join(work, "jouhou.mrdt"),

@@ -17,7 +17,7 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
-from sanpo_e2e import FeedServer, rss  # noqa: E402
+from sanpo_e2e import FeedServer, rss, start_xvfb  # noqa: E402
 
 
 def cpu_ns(pid):
@@ -35,18 +35,9 @@ def rss_kb(pid):
 
 class Xvfb:
     def __init__(self):
-        for n in range(150, 200):
-            if not os.path.exists("/tmp/.X%d-lock" % n):
-                break
-        self.display = ":%d" % n
-        self.proc = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "1280x800x24",
-                                      "-nolisten", "tcp"], stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.DEVNULL)
-        for _ in range(100):
-            if subprocess.run(["xdpyinfo", "-display", self.display], capture_output=True).returncode == 0:
-                return
-            time.sleep(0.05)
-        raise SystemExit("Xvfb did not start")
+        self.proc, self.display = start_xvfb()
+        if not self.display:
+            raise SystemExit("Xvfb did not start")
 
     def stop(self):
         self.proc.terminate()

@@ -311,6 +311,21 @@ def bands(rows):
     return runs
 
 
+def start_xvfb(width=1280, height=800):
+    """Starts an Xvfb on a display number it picks itself and writes to a
+    pipe, so that servers starting in parallel never race for one. Returns
+    the process and ":N", or "" for the display when none would start."""
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-noreset", "-screen", "0",
+         "%dx%dx24" % (width, height), "-nolisten", "tcp"],
+        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        number = pipe.readline().strip()
+    return xvfb, (":" + number if number else "")
+
+
 class PrivateDisplay:
     """An X server of the test's own, with a window manager on it (openbox
     unless `wm` names another command line), so that a window manager's
@@ -326,20 +341,11 @@ class PrivateDisplay:
         self.previous = os.environ.get("DISPLAY")
 
     def __enter__(self):
-        read_end, write_end = os.pipe()
-        # Xvfb picks a free display number itself and writes it to the pipe:
-        # no race with other servers starting in parallel.
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-noreset", "-screen", "0",
-             "%dx%dx24" % self.size, "-nolisten", "tcp"],
-            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            number = pipe.readline().strip()
-        if not number:
+        self.xvfb, display = start_xvfb(*self.size)
+        if not display:
             self.__exit__(None, None, None)
             fail("Xvfb did not start")
-        os.environ["DISPLAY"] = ":" + number
+        os.environ["DISPLAY"] = display
         # A session of its own, so that the window manager goes with everything
         # it started (a D-Bus session, helpers).
         self.wm = subprocess.Popen(self.wm_command, stdout=subprocess.DEVNULL,
