@@ -51,5 +51,5 @@ struct Mascot {
     std::shared_ptr<FeedRun> feedRun; // the feed update in flight, if any (feeds/feed_run.h)
     SeenArticles seenArticles;        // articles that left the store (feeds/seen_articles_file.h)
     std::optional<ArticleRef> spokenArticle; // the headline read aloud last, for its choice
-    Hiding hiding;                    // out of sight, and why (core/hiding.h)
+    Hiding hiding;                           // out of sight, and why (core/hiding.h)
 };

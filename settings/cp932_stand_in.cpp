@@ -86,7 +86,7 @@ static_assert(std::is_sorted(kStandIns.begin(), kStandIns.end(),
 
 std::optional<std::u16string_view> cp932StandIn(char32_t codePoint) {
     const auto it = std::lower_bound(kStandIns.begin(), kStandIns.end(), codePoint,
-                                      [](const StandIn& s, char32_t c) { return s.from < c; });
+                                     [](const StandIn& s, char32_t c) { return s.from < c; });
     if (it == kStandIns.end() || it->from != codePoint) {
         return std::nullopt;
     }

@@ -2,8 +2,8 @@
 
 #include "core/mascot.h"
 #include "core/rounding.h"
-#include "feeds/seen_articles_file.h"
 #include "feeds/feed_text.h"
+#include "feeds/seen_articles_file.h"
 #include "settings/cp932.h"
 #include "settings/file_ops.h"
 #include "settings/safe_replace.h"

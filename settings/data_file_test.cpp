@@ -1,8 +1,8 @@
 #include "settings/data_file.h"
 
 #include "core/startup.h"
-#include "feeds/seen_articles_file.h"
 #include "feeds/feed_text.h"
+#include "feeds/seen_articles_file.h"
 #include "settings/cp932.h"
 #include "tests/support/mascot_fixture.h"
 

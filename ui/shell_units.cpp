@@ -5,8 +5,8 @@
 namespace {
 QFont mincho() {
     QFont f;
-    f.setFamilies({QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"),
-                   QStringLiteral("Noto Serif CJK JP")});
+    f.setFamilies({QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"),
+                   QStringLiteral("IPA明朝"), QStringLiteral("Noto Serif CJK JP")});
     return f;
 }
 } // namespace
@@ -30,10 +30,14 @@ QFont minchoFontPixels(int pixels) {
 
 int mouseButtonCode(Qt::MouseButton b) {
     switch (b) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
     }
 }
 
