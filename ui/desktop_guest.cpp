@@ -56,8 +56,8 @@ void setInputHint(xcb_connection_t* c, xcb_window_t id, bool input) {
 // of an application that is not active, which would silence a character
 // that talks on its own.
 //
-// The character's window does not accept the keyboard (WM_HINTS) except
-// between a click on it and losing the focus: some managers give a new
+// The character's and the balloon's windows do not accept the keyboard
+// (WM_HINTS) except between a click on them and losing the focus: some managers give a new
 // window the focus whatever its user time says. Neither it nor the balloon
 // offers to take the focus when a manager hands it over (WM_TAKE_FOCUS):
 // some managers take such an offer as having given the focus.
@@ -70,19 +70,19 @@ void setInputHint(xcb_connection_t* c, xcb_window_t id, bool input) {
 class GuestHints : public QObject, public QAbstractNativeEventFilter {
 public:
     GuestHints(QWidget& window, GuestRole role) : QObject(&window), role_(role) {
-        if (role_ == GuestRole::Character) {
+        if (takesKeyboardWhenClicked()) {
             QCoreApplication::instance()->installNativeEventFilter(this);
         }
     }
     ~GuestHints() override {
-        if (role_ == GuestRole::Character && QCoreApplication::instance()) {
+        if (takesKeyboardWhenClicked() && QCoreApplication::instance()) {
             QCoreApplication::instance()->removeNativeEventFilter(this);
         }
     }
     GuestHints(const GuestHints&) = delete;
     GuestHints& operator=(const GuestHints&) = delete;
 
-    // A press on the character lets the manager give it the keyboard
+    // A press on the character or its balloon lets the manager give it the keyboard
     // before Qt asks for it, which Qt does before the press reaches the
     // widget; and it takes the keyboard itself with the press's time, as a
     // manager that handled the click before the hint changed refuses the
@@ -114,7 +114,7 @@ public:
             const QPoint at = window.pos();
             QMetaObject::invokeMethod(
                 this, [this, &window, at] { settle(window, at); }, Qt::QueuedConnection);
-        } else if (event->type() == QEvent::WindowDeactivate && role_ == GuestRole::Character) {
+        } else if (event->type() == QEvent::WindowDeactivate && takesKeyboardWhenClicked()) {
             if (xcb_connection_t* c = x11Connection()) {
                 setInputHint(c, static_cast<xcb_window_t>(window.winId()), false);
             }
@@ -123,6 +123,10 @@ public:
     }
 
 private:
+    // The character and its balloon appear by themselves; a panel is opened
+    // by the user and takes the keyboard as it opens.
+    [[nodiscard]] bool takesKeyboardWhenClicked() const { return role_ != GuestRole::Panel; }
+
     struct Press {
         xcb_window_t window;
         xcb_timestamp_t time;
@@ -242,7 +246,7 @@ private:
                             states.size(), states.data());
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atoms_[Type], XCB_ATOM_ATOM, 32, 1,
                             &atoms_[Utility]);
-        if (role_ == GuestRole::Character) {
+        if (takesKeyboardWhenClicked()) {
             setInputHint(c, id, false);
         }
         if (role_ != GuestRole::Panel) {
@@ -285,12 +289,7 @@ private:
 void makeDesktopGuest(QWidget& window, GuestRole role) {
     // A plain window rather than Qt's tool window: Qt makes tool windows
     // transient for their parent or the application.
-    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
-    if (role == GuestRole::Balloon) {
-        flags |= Qt::WindowDoesNotAcceptFocus;
-        window.setAttribute(Qt::WA_X11DoNotAcceptFocus);
-    }
-    window.setWindowFlags(flags);
+    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     if (role != GuestRole::Panel) {
         // Tells the manager the window maps without a user's action behind it.
         window.setAttribute(Qt::WA_ShowWithoutActivating);

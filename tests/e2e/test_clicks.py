@@ -1,6 +1,7 @@
 """Double-clicks and the keyboard as a new user uses them, under a window
 manager: a double-click runs one choice, also when the next balloon puts a
-choice under the pointer, and Esc quits from the alarm panel."""
+choice under the pointer, and Esc quits from the alarm panel and after a
+click on the balloon."""
 
 import os
 import sys
@@ -95,6 +96,27 @@ def esc_from_the_alarm_panel(app):
     print("Esc: the alarm panel has the keyboard, and Esc saved and quit")
 
 
+def esc_after_a_click_on_the_balloon(binary):
+    """A first start: the user clicks 次へ, then presses Esc without having
+    touched the character; the balloon took the keyboard with the click."""
+    app = Sanpo(binary).start()
+    try:
+        app.window()
+        balloon(app)
+        time.sleep(0.5)
+        single_click(*choice_point(app, 0))
+        time.sleep(0.5)
+        xdotool("key", "Escape")
+        code = app.wait_exit(10)
+        if code != 0:
+            fail("the program ended with %d" % code)
+        if not os.path.exists(app.path(DATA_FILE)):
+            fail("Esc after a click on the balloon did not save")
+        print("Esc: a click on the balloon gave it the keyboard, and Esc saved and quit")
+    finally:
+        app.cleanup(keep=False)
+
+
 def main():
     binary = sys.argv[1]
     out = os.environ.get("SANPO_E2E_OUT", "/tmp")
@@ -112,6 +134,7 @@ def main():
             esc_from_the_alarm_panel(app)
             if os.stat(app.path(DATA_FILE)).st_mtime_ns == saved:
                 fail("Esc did not save")
+            esc_after_a_click_on_the_balloon(binary)
             ok = True
         finally:
             if not ok:

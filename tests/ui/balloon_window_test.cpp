@@ -141,8 +141,9 @@ TEST_F(BalloonWindowTest, MenuIsLaidOutInPixels) {
     EXPECT_FALSE(choice(6)->isVisible());
 }
 
-TEST_F(BalloonWindowTest, NeverTakesTheFocus) {
-    EXPECT_TRUE(balloon.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+TEST_F(BalloonWindowTest, ShowsWithoutTakingTheFocusButTakesItWhenClicked) {
+    // Clicked, it takes the keyboard (so Esc quits), as the character does.
+    EXPECT_FALSE(balloon.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
     EXPECT_TRUE(balloon.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(balloon.windowType(), Qt::Window); // not transient for the character
     EXPECT_TRUE(balloon.testAttribute(Qt::WA_ShowWithoutActivating));
