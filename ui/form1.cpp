@@ -15,7 +15,6 @@
 
 #include <QBitmap>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
@@ -190,14 +189,6 @@ void Form1::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(0, 0, m_.sprite.image);
-}
-
-void Form1::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        Form_KeyDown(m_, kKeyEscape, 0);
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) {

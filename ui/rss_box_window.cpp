@@ -6,11 +6,9 @@
 #include "ui/shell_units.h"
 
 #include "core/mascot.h"
-#include "core/startup.h"
 #include "feeds/rss_box.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -181,12 +179,4 @@ bool RssBoxWindow::eventFilter(QObject* watched, QEvent* event) {
 void RssBoxWindow::showEvent(QShowEvent* event) {
     guard_.offered(pressClockMs());
     QWidget::showEvent(event);
-}
-
-void RssBoxWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        Form_KeyDown(m_, kKeyEscape, 0);
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

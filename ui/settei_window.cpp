@@ -8,7 +8,6 @@
 
 #include "core/dragging.h"
 #include "core/mascot.h"
-#include "core/startup.h"
 #include "settings/settei.h"
 
 #include <QApplication>
@@ -309,21 +308,8 @@ void SetteiWindow::takeKeyboard() {
 bool SetteiWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         takeKeyboard();
-    } else if (event->type() == QEvent::KeyPress &&
-               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        // Esc saves and quits wherever the keyboard is.
-        Form_KeyDown(m_, kKeyEscape, 0);
-        return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void SetteiWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        Form_KeyDown(m_, kKeyEscape, 0);
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void SetteiWindow::mousePressEvent(QMouseEvent* event) {

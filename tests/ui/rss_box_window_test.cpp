@@ -1,6 +1,7 @@
 #include "core/mascot.h"
 #include "feeds/rss_box.h"
 #include "tests/support/fake_platform.h"
+#include "ui/escape_quits.h"
 #include "ui/rss_box_window.h"
 
 #include <QComboBox>
@@ -181,6 +182,8 @@ TEST_F(RssBoxWindowTest, ButtonsAnswerTheLeftButtonAndHoverStays) {
 }
 
 TEST_F(RssBoxWindowTest, EscSavesAndQuits) {
+    EscapeQuits escape(m); // as the program installs it
+    qApp->installEventFilter(&escape);
     m.stateReady = true;
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(platform.quits, 1);

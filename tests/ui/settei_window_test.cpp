@@ -1,4 +1,5 @@
 #include "tests/ui/request_counter.h"
+#include "ui/escape_quits.h"
 #include "ui/settei_window.h"
 
 #include "core/dragging.h"
@@ -301,6 +302,8 @@ TEST_F(SetteiWindowTest, CancelClosesWithoutSaving) {
 }
 
 TEST_F(SetteiWindowTest, EscInsideThePanelSavesAndQuits) {
+    EscapeQuits escape(m); // as the program installs it
+    qApp->installEventFilter(&escape);
     QLineEdit* name = line("SetteiText");
     name->setFocus();
     QTest::keyClick(name, Qt::Key_Escape);
